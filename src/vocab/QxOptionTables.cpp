@@ -1,0 +1,1 @@
+#include "vocab/QxOptionTables.h"
