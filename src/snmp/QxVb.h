@@ -39,7 +39,7 @@ struct QxVb {
                type == EndOfMibView;
     }
 
-    void SetNull() { *this = QxVb{oid}; }
+    void SetNull() { Reset(Null); }
     void SetInteger(std::int32_t v) { Reset(Integer); integer = v; }
     void SetUnsigned(Type t, std::uint32_t v) { Reset(t); unsigned32 = v; }
     void SetCounter64(std::uint64_t v) { Reset(Counter64); counter64 = v; }
@@ -48,7 +48,11 @@ struct QxVb {
 
 private:
     void Reset(Type t) {
-        *this = QxVb{oid};
         type = t;
+        integer = 0;
+        unsigned32 = 0;
+        counter64 = 0;
+        octets.clear();
+        objectId.clear();
     }
 };

@@ -70,7 +70,15 @@ void QxDateTime::FromOctets(const Octets& o) {
 }
 
 QxDateTime::Octets QxDateTime::ToOctets() const {
-    return {static_cast<std::uint8_t>(year >> 8), static_cast<std::uint8_t>(year & 0xFF), month,
-            day, hour, minutes, seconds, deciSeconds, static_cast<std::uint8_t>(direction),
-            hoursFromUTC, minutesFromUTC};
+    return {static_cast<std::uint8_t>(year >> 8),
+            static_cast<std::uint8_t>(year & 0xFF),
+            month,
+            day,
+            hour,
+            minutes,
+            seconds,
+            deciSeconds,
+            static_cast<std::uint8_t>(direction),
+            hoursFromUTC,
+            minutesFromUTC};
 }

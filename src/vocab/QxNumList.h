@@ -6,8 +6,7 @@
 
 // A list of 32-bit numbers read from a text of numbers joined by one separator character, such
 // as the position list "0,2,5" or the address "192.168.0.1".
-template <typename T>
-class QxNumList {
+template <typename T> class QxNumList {
 public:
     static_assert(sizeof(T) == 4, "QxNumList holds 32-bit numbers");
 
