@@ -145,7 +145,7 @@ constexpr const char* QxSnmpTexts[] = {
     "Log database field not found!",
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
-    "Internal error of the SNMP framework!",
+    "'[VALUE]' is not a valid integer value!",
     "Unknown SNMP status ([STATUS])!",
 };
 

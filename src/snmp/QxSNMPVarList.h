@@ -1,14 +1,13 @@
 #pragma once
 
 #include "snmp/UISnmpVar.h"
+#include "vocab/QxOptionList.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-class QxOptionList;
 
 // One variable of a list: the descriptor's texts as owned copies plus the run-time value and
 // the instance OID most recently answered (or the start of the next get-next).

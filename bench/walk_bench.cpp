@@ -1,0 +1,150 @@
+// Walks a generated table of 10,000 rows on the simulator, asynchronously through the event
+// pump over SNMPv1 and SNMPv2c, and times net-snmp's snmpwalk on the same table in the same run.
+
+#include "TestAgent.h"
+#include "TestProgram.h"
+#include "snmp/QxSNMPRequest.h"
+#include "snmp/QxSNMPSession.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int Rows = 10000;
+constexpr int Repeats = 3;
+constexpr const char* Entry = "1.3.6.1.4.1.32473.99.1.1";
+
+constexpr UISnmpVar OneColumn[] = {
+    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", sxDisplaystr, acReadwrite},
+    {},
+};
+
+constexpr UISnmpVar ThreeColumns[] = {
+    {"1.3.6.1.4.1.32473.99.1.1.1", "Index", sxInteger, acReadonly},
+    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", sxDisplaystr, acReadwrite},
+    {"1.3.6.1.4.1.32473.99.1.1.3", "Count", sxCounter, acReadonly},
+    {},
+};
+
+struct Walker {
+    QxSNMPRequest* request = nullptr;
+    int rows = 0;
+    int code = 0;
+    bool ended = false;
+
+    static void Step(void* owner, const QxSNMPError& result, QxSNMPVarList&) {
+        auto* w = static_cast<Walker*>(owner);
+        w->code = result.code;
+        if (result.done) {
+            w->ended = true;
+            return;
+        }
+        ++w->rows;
+        w->request->FetchAsync(&Walker::Step, w, false);
+    }
+};
+
+// Seconds for one asynchronous walk of the table, or a negative number when it failed.
+double OurWalk(const TestAgent& agent, int version, const UISnmpVar* table, int indexCount) {
+    QxSNMPRequest request;
+    request.device.address = "127.0.0.1";
+    request.device.port = static_cast<std::uint16_t>(agent.Port());
+    request.security.version = static_cast<std::uint8_t>(version);
+    request.security.readCommunity = "public";
+    request.timeout = 200;
+    QxSNMPVarList list(table, MVT_FMV, indexCount);
+    request.vars.Assign(list);
+
+    Walker walker;
+    walker.request = &request;
+    QTimer wake;
+    wake.start(50);
+    auto start = Clock::now();
+    request.FetchAsync(&Walker::Step, &walker, true);
+    while (!walker.ended && Clock::now() - start < std::chrono::minutes(2)) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (!walker.ended || walker.code != 0 || walker.rows != Rows) {
+        std::fprintf(stderr, "walk failed: code %d, %d rows\n", walker.code, walker.rows);
+        return -1;
+    }
+    return seconds;
+}
+
+double ToolWalk(const TestAgent& agent, const char* version, const char* oid) {
+    auto start = Clock::now();
+    ProgramResult out = RunProgram({"snmpwalk", version, "-c", "public", "-On", "-Oq", "-t", "2",
+                                    "-r", "1", agent.Address(), oid},
+                                   std::chrono::minutes(2));
+    double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (out.exitCode != 0) {
+        std::fprintf(stderr, "snmpwalk failed: %s\n", out.err.c_str());
+        return -1;
+    }
+    return seconds;
+}
+
+double Best(const std::vector<double>& runs) {
+    if (std::any_of(runs.begin(), runs.end(), [](double s) { return s < 0; })) {
+        return -1;
+    }
+    return *std::min_element(runs.begin(), runs.end());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir bootFolder;
+    QxSNMPSession::CreateGlobal(bootFolder.path().toStdString());
+    TestAgent agent(TestAgent::Kind::Simulator, {"--rows", std::to_string(Rows)});
+
+    struct Case {
+        const char* name;
+        const UISnmpVar* table;
+        int indexCount;
+        std::string toolOid;
+    } cases[] = {
+        {"1 column", OneColumn, 0, std::string(Entry) + ".2"},
+        {"3 columns (snmpwalk: whole table)", ThreeColumns, 1, Entry},
+    };
+    struct Version {
+        int code;
+        const char* name;
+        const char* flag;
+    } versions[] = {{0, "v1", "-v1"}, {1, "v2c", "-v2c"}};
+
+    bool failed = false;
+    for (const Version& v : versions) {
+        for (const Case& c : cases) {
+            std::vector<double> ours;
+            std::vector<double> tool;
+            for (int k = 0; k < Repeats; ++k) {
+                ours.push_back(OurWalk(agent, v.code, c.table, c.indexCount));
+                tool.push_back(ToolWalk(agent, v.flag, c.toolOid.c_str()));
+            }
+            double a = Best(ours);
+            double b = Best(tool);
+            if (a < 0 || b < 0) {
+                failed = true;
+                std::printf("walk %s %s, %d rows: failed\n", v.name, c.name, Rows);
+                continue;
+            }
+            std::printf("walk %s %s, %d rows: ours %.3f s, snmpwalk %.3f s, ratio %.2f\n", v.name,
+                        c.name, Rows, a, b, a / b);
+        }
+    }
+    return failed ? 1 : 0;
+}

@@ -1,0 +1,142 @@
+#include "shell/QxDeviceConfig.h"
+
+#include "shell/QxCommandLine.h"
+#include "shell/QxIni.h"
+#include "shell/QxSettingsTexts.h"
+#include "snmp/QxSNMPGlobal.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QString>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+int IntegerOr(const std::string& text, int fallback) {
+    std::optional<long> n = QxCommandLine::StrictInteger(text);
+    return n ? static_cast<int>(*n) : fallback;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool QxDeviceConfig::IsSuiteMode(const std::string& programFolder) {
+    std::filesystem::path folder(programFolder);
+    if (!folder.has_filename()) {
+        folder = folder.parent_path(); // "/x/velsyn_ems/bin/" -> "/x/velsyn_ems/bin"
+    }
+    return folder.parent_path().filename().string() == "velsyn_ems";
+}
+
+std::optional<std::string> QxDeviceConfig::Locate(bool suiteMode, const std::string& programFolder,
+                                                  const std::string& address) {
+    if (suiteMode) {
+        return programFolder + address + ".cfg";
+    }
+    QSettings settings(QSettings::SystemScope, QStringLiteral("Velsyn"),
+                       QStringLiteral("Orvix5.1"));
+    if (!QFile::exists(settings.fileName())) {
+        return std::nullopt;
+    }
+    std::string path = settings.value(QStringLiteral("ExePath/Path")).toString().toStdString();
+    return path + "../Conf/MBF/" + address + ".cfg";
+}
+
+bool QxDeviceConfig::Read(const std::string& path, QxSNMPGlobal& g, QxSettingsTexts& texts) {
+    if (!std::filesystem::is_regular_file(path)) {
+        return false;
+    }
+    QxIni ini(path);
+    auto read = [&](const char* key) { return ini.ReadString(Section, key, ""); };
+
+    g.security.version = static_cast<std::uint8_t>(IntegerOr(read("Version"), 0));
+    texts.version = std::to_string(g.security.version);
+    g.device.port = static_cast<std::uint16_t>(IntegerOr(read("AgentPort"), 161));
+    texts.port = std::to_string(g.device.port);
+    g.scope.contextName = read("ContextName");
+    texts.contextName = g.scope.contextName;
+    g.scope.contextEngineId = read("ContextEngineID");
+    texts.contextEngineId = g.scope.contextEngineId;
+    g.security.securityModel = IntegerOr(read("SecurityModel"), 1);
+    texts.securityModel = std::to_string(g.security.securityModel);
+    // The file stores list positions from 0; the record holds the protocol codes from 1.
+    g.security.securityLevel = IntegerOr(read("SecurityLevel"), 0) + 1;
+    texts.securityLevel = std::to_string(g.security.securityLevel);
+    g.security.securityName = read("SecurityName");
+    texts.securityName = g.security.securityName;
+    g.security.authProtocol = IntegerOr(read("AuthProtocol"), 0) + 1;
+    texts.authProtocol = std::to_string(g.security.authProtocol);
+    int priv = IntegerOr(read("PrivProtocol"), 0) + 1;
+    // The third privacy choice is CBC-IDEA, whose code is 9.
+    g.security.privProtocol = priv == 3 ? 9 : priv;
+    texts.privProtocol = std::to_string(g.security.privProtocol);
+    g.security.authPassword = read("AuthPassword");
+    texts.authPassword = g.security.authPassword;
+    g.security.privPassword = read("PrivPassword");
+    texts.privPassword = g.security.privPassword;
+    return true;
+}
+
+std::string QxDeviceConfig::Format(const Values& v) {
+    const std::string nul(1, '\0');
+    std::string out = "[Program Information]" + nul;
+    auto line = [&](const char* key, const std::string& value, bool withNul) {
+        out += "\r\n";
+        out += key;
+        out += "=";
+        out += value;
+        if (withNul) {
+            out += nul;
+        }
+    };
+    line("AgentIP", v.agentIp, true);
+    line("AgentPort", v.agentPort, true);
+    line("Version", v.version, true);
+    line("SecurityName", v.securityName, !v.securityName.empty());
+    line("AuthPassword", v.authPassword, true);
+    line("PrivPassword", v.privPassword, true);
+    line("AuthProtocol", std::to_string(v.authProtocol), true);
+    line("PrivProtocol", std::to_string(v.privProtocol), true);
+    line("ContextEngineID", v.contextEngineId, true);
+    line("SecurityLevel", std::to_string(v.securityLevel), true);
+    line("ContextName", v.contextName, true);
+    line("GetCommStr", v.getCommunity, true);
+    line("SetCommStr", v.setCommunity, true);
+    line("UpdateDate", v.updateDate, true);
+    line("UpdateTime", v.updateTime, true);
+    line("SecurityModel", "3", false);
+    return out;
+}
+
+bool QxDeviceConfig::Write(const std::string& path, const Values& values) {
+    std::string temp = path + ".tmp-XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, Format(values)) &&
+              ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,13 @@
+#include "snmp/QxSNMPGlobal.h"
+
+void QxSNMPGlobal::ResetParameters() {
+    device = QxSNMPDevice{};
+    scope = QxSNMPScope{};
+    security = QxSNMPSecurity{};
+    timeout = 100;
+}
+
+QxSNMPGlobal& SnmpGlobal() {
+    static QxSNMPGlobal global;
+    return global;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "snmp/QxSNMPError.h"
+#include "snmp/QxSNMPParams.h"
+#include "snmp/QxSNMPVarList.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+struct QxVb;
+struct QxSNMPAnswer;
+struct QxSNMPTarget;
+enum class QxPduType;
+
+// The one object through which the module reads and writes the device: it owns a copy of a
+// variable list and of the connection parameters, and fetches (get, or one step of a table walk
+// by get-next) or stores (set) the list, synchronously or asynchronously.
+class QxSNMPRequest {
+public:
+    // Completion of an asynchronous exchange, called on the window thread.
+    using Callback = void (*)(void* owner, const QxSNMPError& result, QxSNMPVarList& vars);
+    // Gives the text to write for the entry at a position within the selection.
+    using ValueSource = std::function<std::string(int positionInSelection)>;
+
+    QxSNMPRequest();
+    QxSNMPRequest(const QxSNMPRequest&) = delete;
+    QxSNMPRequest& operator=(const QxSNMPRequest&) = delete;
+    // Stops the request and waits, processing window events, up to 6 s for exchanges in flight.
+    virtual ~QxSNMPRequest();
+
+    // Copies device, scope, security and timeout from the process-wide connection record.
+    void LoadDefaults();
+
+    // One get, or one walk step. True exactly when a table row was fetched.
+    bool Fetch(bool first);
+    void FetchAsync(Callback callback, void* owner, bool first);
+    // Writes the settable entries; with a selection ("0,2,5") only the listed ones.
+    void Store(const std::string& selection = {}, const ValueSource& valueSource = {});
+    void StoreAsync(Callback callback, void* owner, const std::string& selection = {},
+                    const ValueSource& valueSource = {});
+
+    bool Matches(const std::string& condition) { return Evaluate(condition); }
+    bool RowMatches() { return Evaluate(rowFilter); }
+
+    std::int32_t timeout = 100;
+    std::int32_t retries = 1;
+    QxSNMPDevice device;
+    QxSNMPScope scope;
+    QxSNMPSecurity security;
+    QxSNMPVarList vars;
+    std::string rowFilter;
+    bool active = true;
+    int outstanding = 0;
+
+protected:
+    virtual std::string Substitute(const std::string& expression);
+    virtual std::string DecodeIndexPart(int i, const std::string& suffix);
+    virtual std::string EncodeIndexPart(int i);
+    virtual void ValueFromVb(int i, const QxVb& vb);
+    virtual void ValueToVb(int i, QxVb& vb);
+    virtual void ApplyFormula(int i, bool afterRead);
+    virtual bool Evaluate(const std::string& condition);
+    virtual bool IsPastColumn(const std::string& base, const std::string& previous,
+                              const std::string& returned);
+
+private:
+    struct Pdu;
+    struct Step {
+        bool row = false;
+        bool done = true;
+    };
+
+    void CheckKind() const;
+    Pdu BuildFetch(bool first);
+    Pdu BuildStore();
+    std::string EncodedIndex();
+    // Marks and values of a selective store, applied to vars (the caller restores them).
+    void ApplySelection(const std::string& selection, const ValueSource& valueSource);
+    // Processes a fetch answer; raises for errors that end the exchange.
+    Step ProcessAnswer(int code, const Pdu& asked, const QxSNMPAnswer& answer);
+    void SendAsync(QxPduType type, Pdu pdu, Callback callback, void* owner, bool processAnswer);
+    void Complete(long handle, const Pdu& asked, Callback callback, void* owner,
+                  bool processAnswer, const QxSNMPAnswer& answer);
+    QxSNMPTarget MakeTarget() const;
+
+    std::unordered_set<long> inFlight_;
+};

@@ -1,0 +1,184 @@
+#include "snmp/SnmpEventProcessor.h"
+
+#include "snmp/QxSNMPSession.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+struct SnmpEventProcessor::Impl {
+    bool started = false;
+    bool busy = false;
+    QPointer<QTimer> timer;
+    std::map<int, QPointer<QSocketNotifier>> sockets;
+    // Sockets that became readable while processing ran; their watchers are off until it ends.
+    std::vector<int> putAside;
+};
+
+namespace {
+
+// Runs a function when the scope is left, also by an exception.
+template <class F> struct AtExit {
+    F f;
+    ~AtExit() { f(); }
+};
+template <class F> AtExit(F) -> AtExit<F>;
+
+void Retire(QSocketNotifier* notifier) {
+    if (notifier != nullptr) {
+        // Off at once (the socket is about to be closed), deleted once control is back in the
+        // event loop, as it may be the very watcher whose signal is being handled.
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+    }
+}
+
+} // namespace
+
+SnmpEventProcessor::SnmpEventProcessor() : impl_(std::make_unique<Impl>()) {}
+
+SnmpEventProcessor::~SnmpEventProcessor() {
+    Stop();
+    delete impl_->timer.data();
+    for (auto& [fd, notifier] : impl_->sockets) {
+        delete notifier.data();
+    }
+}
+
+void SnmpEventProcessor::Start() {
+    impl_->started = true;
+    Attach();
+    if (impl_->timer) {
+        impl_->timer->start();
+    }
+    for (auto& [fd, notifier] : impl_->sockets) {
+        if (notifier) {
+            notifier->setEnabled(true);
+        }
+    }
+    impl_->putAside.clear();
+}
+
+void SnmpEventProcessor::Stop() {
+    impl_->started = false;
+    if (impl_->timer) {
+        impl_->timer->stop();
+    }
+    for (auto& [fd, notifier] : impl_->sockets) {
+        if (notifier) {
+            notifier->setEnabled(false);
+        }
+    }
+}
+
+bool SnmpEventProcessor::IsRunning() const {
+    return impl_->started;
+}
+
+void SnmpEventProcessor::Attach() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) {
+        return;
+    }
+    if (!impl_->timer) {
+        auto* timer = new QTimer(app);
+        timer->setInterval(IntervalMs);
+        QObject::connect(timer, &QTimer::timeout, timer, [this] { Tick(); });
+        impl_->timer = timer;
+        if (impl_->started) {
+            timer->start();
+        }
+    }
+    for (auto& [fd, notifier] : impl_->sockets) {
+        if (!notifier) {
+            auto* created = new QSocketNotifier(fd, QSocketNotifier::Read, app);
+            int socket = fd;
+            QObject::connect(created, &QSocketNotifier::activated, created,
+                             [this, socket] { SocketReady(socket); });
+            created->setEnabled(impl_->started);
+            notifier = created;
+        }
+    }
+}
+
+void SnmpEventProcessor::WatchSocket(int fd) {
+    if (fd < 0) {
+        return;
+    }
+    auto it = impl_->sockets.find(fd);
+    if (it != impl_->sockets.end()) {
+        Retire(it->second.data()); // a closed socket's number given out again
+        it->second.clear();
+    } else {
+        impl_->sockets.emplace(fd, nullptr);
+    }
+    Attach();
+}
+
+void SnmpEventProcessor::UnwatchSocket(int fd) {
+    auto it = impl_->sockets.find(fd);
+    if (it == impl_->sockets.end()) {
+        return;
+    }
+    Retire(it->second.data());
+    impl_->sockets.erase(it);
+    std::erase(impl_->putAside, fd);
+}
+
+bool SnmpEventProcessor::IsProcessing() const {
+    const QxSNMPSession* session = QxSNMPSession::Global();
+    return impl_->busy || (session != nullptr && session->IsProcessing());
+}
+
+void SnmpEventProcessor::Tick() {
+    // The timer stays off for the whole processing, including any event loop a completion
+    // runs, so the tick is never entered twice.
+    if (impl_->timer) {
+        impl_->timer->stop();
+    }
+    AtExit restart{[this] {
+        if (impl_->started && impl_->timer) {
+            impl_->timer->start();
+        }
+    }};
+    if (!IsProcessing()) {
+        Process();
+    }
+}
+
+void SnmpEventProcessor::SocketReady(int fd) {
+    if (IsProcessing()) {
+        // A level-triggered watcher would fire again at once; it stays off until the
+        // processing that is running now has returned and read the socket anyway.
+        auto it = impl_->sockets.find(fd);
+        if (it != impl_->sockets.end() && it->second) {
+            it->second->setEnabled(false);
+            impl_->putAside.push_back(fd);
+        }
+        return;
+    }
+    Process();
+}
+
+void SnmpEventProcessor::Process() {
+    impl_->busy = true;
+    AtExit done{[this] {
+        impl_->busy = false;
+        std::vector<int> putAside;
+        putAside.swap(impl_->putAside);
+        for (int fd : putAside) {
+            auto it = impl_->sockets.find(fd);
+            if (it != impl_->sockets.end() && it->second && impl_->started) {
+                it->second->setEnabled(true);
+            }
+        }
+    }};
+    if (QxSNMPSession* session = QxSNMPSession::Global()) {
+        session->ProcessPendingEvents();
+    }
+}

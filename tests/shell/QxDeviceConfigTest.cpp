@@ -1,0 +1,192 @@
+#include "shell/QxDeviceConfig.h"
+#include "shell/QxIni.h"
+#include "shell/QxSettingsTexts.h"
+#include "snmp/QxSNMPGlobal.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+class DeviceConfigTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::string p = Path(name);
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(DeviceConfigTest, SectionOnlyGivesTheDefaults) {
+    QxSNMPGlobal g;
+    g.security.version = 3;
+    g.device.port = 1161;
+    g.security.securityName = "someone";
+    g.security.authPassword = "x";
+    QxSettingsTexts texts;
+    ASSERT_TRUE(QxDeviceConfig::Read(Write("a.cfg", "[Program Information]\r\n"), g, texts));
+    EXPECT_EQ(g.security.version, 0);
+    EXPECT_EQ(g.device.port, 161);
+    EXPECT_EQ(g.security.securityModel, 1);
+    EXPECT_EQ(g.security.securityLevel, 1);
+    EXPECT_EQ(g.security.authProtocol, 1);
+    EXPECT_EQ(g.security.privProtocol, 1);
+    EXPECT_EQ(g.security.securityName, "");
+    EXPECT_EQ(g.security.authPassword, "");
+    EXPECT_EQ(texts.version, "0");
+    EXPECT_EQ(texts.port, "161");
+    EXPECT_EQ(texts.privProtocol, "1");
+}
+
+TEST_F(DeviceConfigTest, ConversionsOfTheStoredPositions) {
+    struct Case {
+        const char* lines;
+        int auth, priv, level, port, version;
+    } cases[] = {
+        {"PrivProtocol=2", 1, 9, 1, 161, 0},
+        {"PrivProtocol=1", 1, 2, 1, 161, 0},
+        {"AuthProtocol=-1", 0, 1, 1, 161, 0},
+        {"AuthProtocol=2\r\nSecurityLevel=2", 3, 1, 3, 161, 0},
+        {"AgentPort=abc\r\nVersion=3", 1, 1, 1, 161, 3},
+        {"AgentPort=  1161  \r\nVersion=", 1, 1, 1, 1161, 0},
+        {"agentport=70000", 1, 1, 1, 70000 % 65536, 0},
+    };
+    for (const Case& c : cases) {
+        QxSNMPGlobal g;
+        QxSettingsTexts texts;
+        QxDeviceConfig::Read(Write("c.cfg", std::string("[Program Information]\r\n") + c.lines), g,
+                             texts);
+        EXPECT_EQ(g.security.authProtocol, c.auth) << c.lines;
+        EXPECT_EQ(g.security.privProtocol, c.priv) << c.lines;
+        EXPECT_EQ(g.security.securityLevel, c.level) << c.lines;
+        EXPECT_EQ(g.device.port, c.port) << c.lines;
+        EXPECT_EQ(g.security.version, c.version) << c.lines;
+    }
+}
+
+TEST_F(DeviceConfigTest, MissingFileChangesNothing) {
+    QxSNMPGlobal g;
+    g.security.version = 3;
+    QxSettingsTexts texts;
+    EXPECT_FALSE(QxDeviceConfig::Read(Path("none.cfg"), g, texts));
+    EXPECT_EQ(g.security.version, 3);
+}
+
+QxDeviceConfig::Values SampleValues() {
+    QxDeviceConfig::Values v;
+    v.agentIp = "127.0.0.1";
+    v.agentPort = "1161";
+    v.version = "3";
+    v.securityName = "SHA_DES_User";
+    v.authPassword = " shadespass1 ";
+    v.privPassword = "shadespriv1";
+    v.authProtocol = 2;
+    v.privProtocol = 1;
+    v.contextEngineId = "";
+    v.securityLevel = 2;
+    v.contextName = "ctx";
+    v.getCommunity = "ctx";
+    v.setCommunity = "";
+    v.updateDate = "12/10/26";
+    v.updateTime = "10:30:00";
+    return v;
+}
+
+TEST_F(DeviceConfigTest, WriterByteFormat) {
+    QxDeviceConfig::Values v = SampleValues();
+    v.version = "1";
+    v.securityName = "";
+    std::string bytes = QxDeviceConfig::Format(v);
+    const std::string nul(1, '\0');
+    EXPECT_EQ(bytes.rfind("[Program Information]" + nul + "\r\nAgentIP=127.0.0.1" + nul, 0), 0u);
+    EXPECT_NE(bytes.find("\r\nSecurityName=\r\nAuthPassword="), std::string::npos);
+    EXPECT_NE(bytes.find("\r\nPrivProtocol=1" + nul + "\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.substr(bytes.size() - 17), "\r\nSecurityModel=3");
+}
+
+TEST_F(DeviceConfigTest, WriterReaderRoundTripAndOwnerOnlyFile) {
+    std::string path = Path("127.0.0.1.cfg");
+    ASSERT_TRUE(QxDeviceConfig::Write(path, SampleValues()));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    QxSNMPGlobal g;
+    QxSettingsTexts texts;
+    ASSERT_TRUE(QxDeviceConfig::Read(path, g, texts));
+    EXPECT_EQ(g.security.version, 3);
+    EXPECT_EQ(g.device.port, 1161);
+    EXPECT_EQ(g.security.securityName, "SHA_DES_User");
+    EXPECT_EQ(g.security.authPassword, "shadespass1"); // read trimmed
+    EXPECT_EQ(g.security.privPassword, "shadespriv1");
+    EXPECT_EQ(g.security.authProtocol, 3);
+    EXPECT_EQ(g.security.privProtocol, 2);
+    EXPECT_EQ(g.security.securityLevel, 3);
+    EXPECT_EQ(g.security.securityModel, 3);
+    EXPECT_EQ(g.scope.contextName, "ctx");
+    EXPECT_EQ(texts.securityLevel, "3");
+    EXPECT_EQ(QxIni(path).ReadString("program information", "GETCOMMSTR", "d"), "ctx");
+    EXPECT_EQ(QxIni(path).ReadString("Program Information", "SetCommStr", "d"), "d");
+    EXPECT_EQ(QxIni(path).ReadString("Other", "Version", "d"), "d");
+}
+
+TEST_F(DeviceConfigTest, FailedWriteKeepsTheOldFile) {
+    std::string path = Path("keep.cfg");
+    ASSERT_TRUE(QxDeviceConfig::Write(path, SampleValues()));
+    std::string before = QxDeviceConfig::Format(SampleValues());
+    // A folder that cannot take the temporary file makes the write fail as a whole.
+    std::string sub = Path("ro");
+    std::filesystem::create_directory(sub);
+    std::string inside = sub + "/keep.cfg";
+    ASSERT_TRUE(QxDeviceConfig::Write(inside, SampleValues()));
+    ::chmod(sub.c_str(), 0500);
+    QxDeviceConfig::Values changed = SampleValues();
+    changed.version = "0";
+    bool wrote = QxDeviceConfig::Write(inside, changed);
+    ::chmod(sub.c_str(), 0700);
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(wrote);
+    }
+    std::ifstream in(inside, std::ios::binary);
+    std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(after, wrote ? QxDeviceConfig::Format(changed) : before);
+    EXPECT_FALSE(QxDeviceConfig::Write(Path("no/such/folder/x.cfg"), SampleValues()));
+}
+
+TEST_F(DeviceConfigTest, SuiteModeAndLocation) {
+    struct {
+        const char* folder;
+        bool suite;
+    } cases[] = {
+        {"/opt/velsyn_ems/bin/", true},
+        {"/opt/velsyn_ems/", false},
+        {"/opt/Velsyn_EMS/bin/", false},
+        {"/opt/velsyn_ems/bin", true},
+        {"/", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QxDeviceConfig::IsSuiteMode(c.folder), c.suite) << c.folder;
+    }
+    EXPECT_EQ(QxDeviceConfig::Locate(true, "/opt/velsyn_ems/bin/", "10.0.0.7"),
+              "/opt/velsyn_ems/bin/10.0.0.7.cfg");
+
+    // Stand-alone: the suite's installation folder from the system settings, when recorded.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir_.path());
+    EXPECT_EQ(QxDeviceConfig::Locate(false, "/x/", "10.0.0.7"), std::nullopt);
+    {
+        QSettings s(QSettings::SystemScope, QStringLiteral("Velsyn"), QStringLiteral("Orvix5.1"));
+        s.setValue(QStringLiteral("ExePath/Path"), QStringLiteral("/suite/bin/"));
+    }
+    EXPECT_EQ(QxDeviceConfig::Locate(false, "/x/", "10.0.0.7"),
+              "/suite/bin/../Conf/MBF/10.0.0.7.cfg");
+}
+
+} // namespace

@@ -1,0 +1,302 @@
+// The simulator's objects: writes and their error statuses, row creation and removal, the
+// device's live state, device commands and the generated tables.
+
+#include "SnmpTool.h"
+#include "TestAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const std::string Vendor = ".1.3.6.1.4.1.32473";
+const std::string RmonState = Vendor + ".11.69.3.2.1.2.3.0";
+const std::string TrustHost = Vendor + ".12.1.2.13.1.1";
+const std::string LedStatus = Vendor + ".12.11.1.9.4.1.5.1";
+const std::string LedMode = Vendor + ".11.69.3.2.1.1.6.0";
+const std::string SysUpTime = ".1.3.6.1.2.1.1.3.0";
+
+const std::vector<std::string> Read = {"-v2c", "-c", "readcm"};
+const std::vector<std::string> Write = {"-v2c", "-c", "writecm"};
+const std::vector<std::string> WriteV1 = {"-v1", "-c", "writecm"};
+
+std::string ValueOf(const SnmpTool& tool, const std::string& oid) {
+    const auto values = SnmpTool::Values(tool.Get({oid}).out);
+    const auto it = values.find(oid);
+    return it == values.end() ? std::string("(no answer)") : it->second;
+}
+
+uint64_t NumberOf(const SnmpTool& tool, const std::string& oid) {
+    return std::stoull(ValueOf(tool, oid));
+}
+
+std::vector<int> Octets(const std::string& hex) {
+    std::vector<int> octets;
+    std::istringstream in(hex);
+    std::string octet;
+    while (in >> octet)
+        octets.push_back(std::stoi(octet, nullptr, 16));
+    return octets;
+}
+
+struct Write1 {
+    std::string oid;
+    const char* type;
+    const char* value;
+    const char* expected; // as read back
+};
+
+TEST(SimObjects, WrittenValuesAreKept) {
+    const Write1 cases[] = {
+        {RmonState, "i", "2", "2"},
+        {".1.3.6.1.2.1.1.5.0", "s", "core-switch", "\"core-switch\""},
+        {Vendor + ".12.15.1.3.0", "i", "2500", "2500"},
+        {Vendor + ".12.10.10.4.0", "i", "-300", "-300"},
+        {TrustHost + ".2.2", "a", "10.9.8.7", "10.9.8.7"},
+        {Vendor + ".12.9.2.1.1.4.1", "x", "0102030405F6", "01 02 03 04 05 F6"},
+        {".1.3.6.1.2.1.31.1.1.1.18.3", "s", "uplink to lab", "\"uplink to lab\""},
+    };
+    TestAgent agent;
+    const SnmpTool writer(agent, Write);
+    const SnmpTool reader(agent, Read);
+    for (const Write1& c : cases) {
+        SCOPED_TRACE(c.oid);
+        const ProgramResult set = writer.Set({c.oid, c.type, c.value});
+        ASSERT_EQ(set.exitCode, 0) << set.err;
+        EXPECT_EQ(ValueOf(reader, c.oid), c.expected);
+        // Reading with the write community works as well.
+        EXPECT_EQ(ValueOf(writer, c.oid), c.expected);
+    }
+}
+
+struct Refused {
+    const char* what;
+    std::vector<std::string> credentials;
+    std::string oid;
+    const char* type;
+    const char* value;
+    const char* reason;
+};
+
+TEST(SimObjects, RefusedWritesCarryTheirErrorStatus) {
+    const Refused cases[] = {
+        {"wrong type", Write, RmonState, "s", "on", "wrongType"},
+        {"value outside the allowed ones", Write, RmonState, "i", "7", "wrongValue"},
+        {"octet string of the wrong length", Write, Vendor + ".12.9.2.1.1.4.1", "x", "0102",
+         "wrongLength"},
+        {"read-only object", Write, Vendor + ".12.1.1.1.0", "i", "2", "notWritable"},
+        {"live object", Write, LedStatus, "s", "x", "notWritable"},
+        {"unknown object", Write, Vendor + ".12.1.1.77.0", "i", "1", "notWritable"},
+        {"row of a fixed table", Write, ".1.3.6.1.2.1.31.1.1.1.18.99", "s", "x", "noCreation"},
+        {"cell of a row nobody creates", Write, TrustHost + ".2.40", "a", "10.0.0.1",
+         "inconsistentName"},
+        {"createAndGo on an existing row", Write, TrustHost + ".3.1", "i", "4",
+         "inconsistentValue"},
+        {"row status notReady", Write, TrustHost + ".3.1", "i", "3", "wrongValue"},
+        {"read community", Read, RmonState, "i", "2", "noAccess"},
+        {"SNMPv1 wrong type", WriteV1, RmonState, "s", "on", "badValue"},
+        {"SNMPv1 read-only object", WriteV1, Vendor + ".12.1.1.1.0", "i", "2", "noSuchName"},
+    };
+    TestAgent agent;
+    for (const Refused& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ProgramResult r = SnmpTool(agent, c.credentials).Set({c.oid, c.type, c.value});
+        EXPECT_NE(r.exitCode, 0);
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    }
+    // Nothing of the refused writes was applied.
+    const SnmpTool reader(agent, Read);
+    EXPECT_EQ(ValueOf(reader, RmonState), "3");
+    EXPECT_EQ(ValueOf(reader, TrustHost + ".3.1"), "1");
+}
+
+TEST(SimObjects, AFailedVarbindUndoesTheWholeRequest) {
+    TestAgent agent;
+    const SnmpTool writer(agent, Write);
+    // RMON state is valid, the STP version is not: neither may change.
+    const ProgramResult r = writer.Set({RmonState, "i", "2", Vendor + ".12.15.1.2.0", "i", "9"});
+    EXPECT_NE(r.err.find("wrongValue"), std::string::npos) << r.err;
+    EXPECT_EQ(ValueOf(writer, RmonState), "3");
+}
+
+struct RowCase {
+    const char* table;
+    std::string status;               // the row's status cell
+    std::vector<std::string> alsoSet; // further triples of the creating request
+    std::vector<std::pair<std::string, std::string>> cells; // what the new row reads
+};
+
+TEST(SimObjects, CreateAndGoAddsARowAndDestroyRemovesIt) {
+    const std::string rule = Vendor + ".12.9.3.1.1";
+    const RowCase cases[] = {
+        {"trust host",
+         TrustHost + ".3.20",
+         {TrustHost + ".2.20", "a", "10.20.30.40"},
+         {{TrustHost + ".2.20", "10.20.30.40"},
+          {TrustHost + ".3.20", "1"},
+          {TrustHost + ".4.20", "255.255.255.255"}}},
+        {"ACL rule, index profile 4 access 9",
+         rule + ".15.4.9",
+         {},
+         {{rule + ".2.4.9", "9"},
+          {rule + ".13.4.9", "2"},
+          {rule + ".15.4.9", "1"},
+          {rule + ".16.4.9", "2"}}},
+    };
+    TestAgent agent;
+    const SnmpTool writer(agent, Write);
+    for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.table);
+        std::vector<std::string> create = {c.status, "i", "4"};
+        create.insert(create.end(), c.alsoSet.begin(), c.alsoSet.end());
+        const ProgramResult created = writer.Set(create);
+        ASSERT_EQ(created.exitCode, 0) << created.err;
+        for (const auto& [oid, value] : c.cells)
+            EXPECT_EQ(ValueOf(writer, oid), value) << oid;
+
+        const ProgramResult destroyed = writer.Set({c.status, "i", "6"});
+        ASSERT_EQ(destroyed.exitCode, 0) << destroyed.err;
+        for (const auto& [oid, value] : c.cells)
+            EXPECT_NE(ValueOf(writer, oid).find("No Such Instance"), std::string::npos) << oid;
+        // Destroying a row that is gone is no error.
+        EXPECT_EQ(writer.Set({c.status, "i", "6"}).exitCode, 0);
+    }
+}
+
+TEST(SimObjects, CommunityTableRowsAreCommunitiesInForce) {
+    TestAgent agent;
+    const std::string entry = ".1.3.6.1.6.3.18.1.1.1";
+    const std::string index = ".5.110.101.119.99.109"; // "newcm"
+    const SnmpTool admin(agent, {"-v2c", "-c", "private"});
+    const SnmpTool newcomer(agent, {"-v2c", "-c", "newcm"});
+    EXPECT_NE(newcomer.Get({SysUpTime}).exitCode, 0);
+
+    const ProgramResult created = admin.Set({entry + ".8" + index, "i", "4", entry + ".2" + index,
+                                             "s", "newcm", entry + ".3" + index, "s", "writeSec"});
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_EQ(newcomer.Get({SysUpTime}).exitCode, 0);
+    EXPECT_EQ(newcomer.Set({RmonState, "i", "2"}).exitCode, 0);
+
+    ASSERT_EQ(admin.Set({entry + ".8" + index, "i", "6"}).exitCode, 0);
+    EXPECT_NE(newcomer.Get({SysUpTime}).exitCode, 0);
+}
+
+TEST(SimDevice, AdministrativelyDownPortLosesItsLink) {
+    TestAgent agent;
+    const SnmpTool writer(agent, Write, {"-Ox"});
+    EXPECT_EQ(ValueOf(writer, ".1.3.6.1.2.1.2.2.1.8.1"), "1");
+    ASSERT_EQ(writer.Set({".1.3.6.1.2.1.2.2.1.7.1", "i", "2"}).exitCode, 0);
+    EXPECT_EQ(ValueOf(writer, ".1.3.6.1.2.1.2.2.1.8.1"), "2");
+    const std::vector<int> led = Octets(ValueOf(writer, LedStatus));
+    ASSERT_GT(led.size(), 4u);
+    EXPECT_EQ(led[4], 0); // port 1's state octet: link down
+}
+
+struct PanelCase {
+    std::vector<std::string> args;
+    const char* mode;
+};
+
+TEST(SimDevice, FrontPanelLedsFollowTheDisplayMode) {
+    const PanelCase cases[] = {{{}, "1"}, {{"--poe"}, "2"}};
+    for (const PanelCase& c : cases) {
+        SCOPED_TRACE(c.mode);
+        TestAgent agent(TestAgent::Kind::Simulator, c.args);
+        const SnmpTool tool(agent, Read, {"-Ox"});
+        EXPECT_EQ(ValueOf(tool, LedMode), c.mode);
+        // Power, console, RPS, then a presence/state pair for each of the 28 ports.
+        const std::vector<int> led = Octets(ValueOf(tool, LedStatus));
+        ASSERT_EQ(led.size(), 3u + 2u * 28u);
+        EXPECT_EQ(led[0], 1);
+        EXPECT_EQ(led[3 + 2 * 25], 1); // combo port 26 has no module: absent
+        for (int port = 1; port <= 24; ++port) {
+            const std::string poe =
+                ValueOf(tool, Vendor + ".12.24.4.1.1.7." + std::to_string(port));
+            EXPECT_TRUE(poe == "1" || poe == "2" || poe == "3") << port << ": " << poe;
+        }
+    }
+}
+
+TEST(SimDevice, CountersAdvanceWhileItRuns) {
+    const std::vector<std::string> counters = {
+        ".1.3.6.1.2.1.2.2.1.10.1",   // ifInOctets.1
+        ".1.3.6.1.2.1.2.2.1.17.27",  // ifOutUcastPkts.27
+        ".1.3.6.1.2.1.31.1.1.1.6.1", // ifHCInOctets.1
+        ".1.3.6.1.2.1.4.3.0",        // ipInReceives
+        ".1.3.6.1.2.1.5.1.0",        // icmpInMsgs
+        ".1.3.6.1.2.1.7.1.0",        // udpInDatagrams
+        ".1.3.6.1.2.1.11.1.0",       // snmpInPkts
+        ".1.3.6.1.2.1.17.4.4.1.3.1", // dot1dTpPortInFrames.1
+        SysUpTime,
+    };
+    TestAgent agent;
+    const SnmpTool tool(agent, Read);
+    std::vector<uint64_t> before;
+    for (const std::string& oid : counters)
+        before.push_back(NumberOf(tool, oid));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    for (size_t i = 0; i < counters.size(); ++i)
+        EXPECT_GT(NumberOf(tool, counters[i]), before[i]) << counters[i];
+}
+
+TEST(SimDevice, SaveCompletesAndRebootRestartsFromTheDataFile) {
+    TestAgent agent(TestAgent::Kind::Simulator, {"--reboot-seconds", "3"});
+    const SnmpTool writer(agent, Write);
+    ASSERT_EQ(writer.Set({Vendor + ".12.1.2.6.0", "i", "3"}).exitCode, 0);
+    EXPECT_EQ(ValueOf(writer, Vendor + ".12.1.1.4.0"), "3"); // Save Configuration: completed
+
+    ASSERT_EQ(writer.Set({RmonState, "i", "2"}).exitCode, 0);
+    const ProgramResult reboot = writer.Set({Vendor + ".12.1.2.19.0", "i", "1"});
+    ASSERT_EQ(reboot.exitCode, 0) << reboot.err; // the command itself is answered
+    EXPECT_NE(writer.Get({SysUpTime}).err.find("Timeout"), std::string::npos);
+
+    bool back = false;
+    for (int attempt = 0; attempt < 10 && !back; ++attempt)
+        back = writer.Get({SysUpTime}).exitCode == 0;
+    ASSERT_TRUE(back);
+    EXPECT_EQ(ValueOf(writer, RmonState), "3");
+    EXPECT_LT(NumberOf(writer, SysUpTime), 1000u); // booted again less than ten seconds ago
+}
+
+struct TableCase {
+    std::vector<std::string> args;
+    std::string column;
+    size_t rows;
+};
+
+TEST(SimTables, GeneratedTableHasTheAskedRows) {
+    const std::string bench = Vendor + ".99.1.1";
+    const TableCase cases[] = {{{}, bench, 0},
+                               {{"--rows", "100"}, bench + ".1", 100},
+                               {{"--rows", "100"}, bench + ".2", 100}};
+    for (const TableCase& c : cases) {
+        SCOPED_TRACE(c.column);
+        TestAgent agent(TestAgent::Kind::Simulator, c.args);
+        const SnmpTool tool(agent, Read);
+        const auto values = SnmpTool::Values(tool.Walk(c.column).out);
+        EXPECT_EQ(values.size(), c.rows);
+        if (c.rows > 0) {
+            EXPECT_EQ(values.count(c.column + "." + std::to_string(c.rows)), 1u);
+        }
+    }
+}
+
+TEST(SimTables, ShortColumnRunsIntoTheNextColumn) {
+    const std::string table = Vendor + ".99.2.1";
+    TestAgent agent;
+    const SnmpTool tool(agent, Read);
+    const TableCase columns[] = {
+        {{}, table + ".2", 3}, {{}, table + ".3", 2}, {{}, table + ".4", 3}};
+    for (const TableCase& c : columns)
+        EXPECT_EQ(SnmpTool::Values(tool.Walk(c.column).out).size(), c.rows) << c.column;
+    const auto next = SnmpTool::Values(tool.GetNext({table + ".3.2"}).out);
+    EXPECT_EQ(next.count(table + ".4.1"), 1u);
+}
+
+} // namespace
