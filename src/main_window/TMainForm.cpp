@@ -1,0 +1,128 @@
+#include "main_window/TMainForm.h"
+
+#include "main_window/MainMenuTable.h"
+#include "main_window/TInstanceLink.h"
+#include "shell/QxCommandLine.h"
+#include "shell/QxDeviceConfig.h"
+#include "shell/QxMessages.h"
+#include "snmp/QxSNMPGlobal.h"
+#include "snmp/QxSNMPSession.h"
+#include "ui/toolkit/TMenu.h"
+#include "ui/toolkit/TPanel.h"
+#include "ui/toolkit/TScrollBox.h"
+#include "ui/toolkit/TStatusBar.h"
+
+#include <exception>
+
+namespace {
+
+// Menu entries that only an SNMPv3 device has.
+constexpr const char* SnmpV3Entries[] = {"Engine", "MPD", "TARGET", "USM", "VACM",
+                                         "Notification1", "CommunityMIB"};
+
+constexpr int Panel1Width = 925;
+constexpr int Panel1Height = 139;
+
+} // namespace
+
+TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFolder)
+    : arguments_(std::move(arguments)), programFolder_(std::move(programFolder)),
+      instanceLink_(std::make_unique<TInstanceLink>(this)) {
+    SetName("MainForm");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poScreenCenter);
+    SetClientWidth(922);
+    SetClientHeight(117);
+    SetCaption(ModelCaption);
+    BuildMenu();
+    BuildFrontPanelArea();
+    OnCloseQuery = [this] { return FormCloseQuery(); };
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildMenu() {
+    mainMenu_ = std::make_unique<TMainMenu>(this);
+    std::vector<TMenuItem*> parents;
+    for (const MainMenuRow* row = MainMenuRows; row->name != nullptr; ++row) {
+        parents.resize(static_cast<size_t>(row->depth));
+        TMenuItem* item = row->depth == 0 ? mainMenu_->Add(row->name, row->caption)
+                                          : parents.back()->Add(row->name, row->caption);
+        parents.push_back(item);
+    }
+}
+
+void TMainForm::BuildFrontPanelArea() {
+    panel1_ = new TPanel(this);
+    panel1_->SetName("Panel1");
+    panel1_->SetBounds(0, 0, Panel1Width, Panel1Height);
+    panel1_->SetBevelOuter(bvLowered);
+    statusBar1_ = new TStatusBar(panel1_);
+    statusBar1_->SetName("StatusBar1");
+    statusBar1_->AddPanel(50);
+    scrollBox1_ = new TScrollBox(panel1_);
+    scrollBox1_->SetName("ScrollBox1");
+    scrollBox1_->SetAutoScroll(false);
+    scrollBox1_->SetAlign(alClient);
+}
+
+TMenuItem* TMainForm::MenuItem(const std::string& name) const {
+    return mainMenu_->Find(name);
+}
+
+void TMainForm::FormCreate() {
+    try {
+        // The window becomes sizeable, fitted to the front-panel area, without maximise box.
+        SetBorderStyle(bsSizeable);
+        SetClientWidth(panel1_->Width());
+        SetClientHeight(panel1_->Height());
+        SetBorderIcons(biSystemMenu | biMinimize);
+
+        // The engine boot counter file lives in the current folder.
+        QxSNMPSession::CreateGlobal("");
+
+        suiteMode_ = QxDeviceConfig::IsSuiteMode(programFolder_);
+        MenuItem("SNMPConfigure1")->SetVisible(suiteMode_);
+
+        QxMessages::LoadFolder(programFolder_ + "errMSg/");
+
+        QxSNMPGlobal& global = SnmpGlobal();
+        global.timeout = 200;
+
+        if (arguments_.empty()) {
+            // The steps below still run with the defaults; the program ends afterwards.
+            ShowMessage("No parameter input", this);
+            Application().Terminate();
+        }
+
+        if (QxCommandLine::Parse(arguments_, global) == QxCommandLine::Result::HostError) {
+            ShowMessage("Error Host Name!", this);
+            Application().Terminate();
+            return;
+        }
+        settingsTexts_.FromGlobal(global);
+
+        if (std::optional<std::string> path =
+                QxDeviceConfig::Locate(suiteMode_, programFolder_, global.device.address)) {
+            QxDeviceConfig::Read(*path, global, settingsTexts_);
+        }
+
+        std::string caption = std::string(ModelCaption) + " : " + global.device.address;
+        SetCaption(caption);
+        instanceLink_->Listen(caption);
+
+        bool v3 = global.security.version == 3;
+        for (const char* name : SnmpV3Entries) {
+            MenuItem(name)->SetEnabled(v3);
+        }
+    } catch (const std::exception& error) {
+        // The window stays open without a device; the user closes it.
+        MessageBox(error.what(), Application().Title(), mbOK, miError, this);
+    }
+}
+
+bool TMainForm::FormCloseQuery() {
+    return MessageBox("Are you sure to exit?", "Exit", mbYesNo, miQuestion, this) == mrYes;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "shell/QxSettingsTexts.h"
+#include "ui/toolkit/TForm.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TInstanceLink;
+class TMainMenu;
+class TMenuItem;
+class TPanel;
+class TScrollBox;
+class TStatusBar;
+
+// The module's main window: the menu tree and the front-panel area, set up from the command
+// line and the per-device configuration file when it is created.
+class TMainForm : public TForm {
+public:
+    static constexpr const char* ModelCaption = "KSW-524P";
+
+    // `arguments` without the program name; `programFolder` ends in "/".
+    TMainForm(std::vector<std::string> arguments, std::string programFolder);
+    ~TMainForm() override;
+
+    TMainMenu* MainMenu() const { return mainMenu_.get(); }
+    TMenuItem* MenuItem(const std::string& name) const;
+    TStatusBar* StatusBar1() const { return statusBar1_; }
+    TPanel* Panel1() const { return panel1_; }
+
+    // The text copy of every connection setting, for the settings dialog.
+    const QxSettingsTexts& SettingsTexts() const { return settingsTexts_; }
+    bool SuiteMode() const { return suiteMode_; }
+
+private:
+    void BuildMenu();
+    void BuildFrontPanelArea();
+    void FormCreate();
+    bool FormCloseQuery();
+
+    std::vector<std::string> arguments_;
+    std::string programFolder_;
+    std::unique_ptr<TMainMenu> mainMenu_;
+    TPanel* panel1_ = nullptr;
+    TScrollBox* scrollBox1_ = nullptr;
+    TStatusBar* statusBar1_ = nullptr;
+    std::unique_ptr<TInstanceLink> instanceLink_;
+    QxSettingsTexts settingsTexts_;
+    bool suiteMode_ = false;
+};

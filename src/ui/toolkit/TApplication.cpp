@@ -1,0 +1,152 @@
+#include "ui/toolkit/TApplication.h"
+
+#include "ui/toolkit/TMessageBox.h"
+#include "ui/toolkit/TText.h"
+
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+TApplication* theApplication = nullptr;
+
+bool TakesTabFocus(const QWidget* w, const QWidget* window) {
+    return w->window() == window && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+           w->isVisible() && w->isEnabled();
+}
+
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    theApplication = this;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        arguments_.push_back(ToStdString(all.at(i)));
+    }
+    title_ = ExeFileName();
+}
+
+TApplication::~TApplication() {
+    if (theApplication == this) {
+        theApplication = nullptr;
+    }
+}
+
+std::string TApplication::ExeName() const {
+    return ToStdString(QCoreApplication::applicationFilePath());
+}
+
+std::string TApplication::ExeFolder() const {
+    std::string folder = ToStdString(QCoreApplication::applicationDirPath());
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+std::string TApplication::ExeFileName() const {
+    return ToStdString(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+int TApplication::Run() {
+    if (terminated_) {
+        return 0;
+    }
+    return exec();
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    // exit() ends every event loop running on this thread, modal ones included, once control
+    // returns to them.
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ResetTerminated() {
+    if (!terminated_) {
+        return;
+    }
+    terminated_ = false;
+    // After exit() Qt ends every new event loop at once until its main loop has run again; one
+    // short turn of the main loop clears that.
+    QMetaObject::invokeMethod(
+        this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    exec();
+}
+
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::ShowException(const std::exception& error) {
+    ShowException(error.what());
+}
+
+void TApplication::ShowException(const std::string& text) {
+    MessageBox(text, title_, mbOK, miError);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        ShowException(std::string("Unknown error"));
+    }
+    return false;
+}
+
+TApplication& Application() {
+    if (theApplication == nullptr) {
+        std::fputs("TApplication used before it was created\n", stderr);
+        std::abort();
+    }
+    return *theApplication;
+}
+
+void CallGuarded(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const std::exception& error) {
+        Application().ShowException(error);
+    } catch (...) {
+        Application().ShowException(std::string("Unknown error"));
+    }
+}
+
+void PostCall(QObject* context, std::function<void()> call) {
+    auto shared = std::make_shared<std::function<void()>>(std::move(call));
+    QMetaObject::invokeMethod(
+        context, [shared] { CallGuarded(*shared); }, Qt::QueuedConnection);
+}
+
+void PostFocusNext(QWidget* widget) {
+    QPointer<QWidget> window(widget != nullptr ? widget->window() : nullptr);
+    if (window == nullptr) {
+        return;
+    }
+    PostCall(window, [window] {
+        QWidget* from = window->focusWidget();
+        if (from == nullptr) {
+            from = window;
+        }
+        for (QWidget* w = from->nextInFocusChain(); w != nullptr && w != from;
+             w = w->nextInFocusChain()) {
+            if (TakesTabFocus(w, window)) {
+                w->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    });
+}
+
+void Beep() {
+    QApplication::beep();
+}

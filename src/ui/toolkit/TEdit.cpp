@@ -1,0 +1,80 @@
+#include "ui/toolkit/TEdit.h"
+
+#include "ui/toolkit/TText.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QValidator>
+
+#include <algorithm>
+
+// Refuses user edits that make the text longer than the limit; shortening a text that is
+// already too long stays possible. Texts the program sets are not checked by Qt's validators.
+class TEdit::LengthLimit : public QValidator {
+public:
+    LengthLimit(TEdit* edit) : QValidator(edit), edit_(edit) {}
+
+    State validate(QString& input, int&) const override {
+        const int limit = edit_->maxLength_;
+        if (limit > 0 && input.size() > limit && input.size() > edit_->lengthBefore_) {
+            return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    TEdit* edit_;
+};
+
+TEdit::TEdit(QWidget* parent) : TControlT<QLineEdit>(parent, clWindow, clWindowText) {
+    limit_ = new LengthLimit(this);
+    setValidator(limit_);
+    resize(121, std::max(21, sizeHint().height()));
+    Track(connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        lengthBefore_ = static_cast<int>(text.size());
+        Fire(OnChange);
+    }));
+}
+
+TEdit::~TEdit() {
+    setValidator(nullptr);
+}
+
+std::string TEdit::Text() const {
+    return ToStdString(text());
+}
+
+void TEdit::SetText(const std::string& text) {
+    setText(ToQString(text));
+}
+
+void TEdit::SetMaxLength(int length) {
+    maxLength_ = std::max(0, length);
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (OnKeyPress && !typed.isEmpty()) {
+        char32_t key = typed.toUcs4().value(0);
+        Fire(OnKeyPress, key);
+        if (key == 0) {
+            event->accept();
+            return;
+        }
+        if (key != typed.toUcs4().value(0)) {
+            if (!isReadOnly()) {
+                insert(QString::fromUcs4(&key, 1));
+            }
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Fire(OnClick);
+    }
+}

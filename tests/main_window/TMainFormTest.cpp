@@ -1,0 +1,162 @@
+#include "UiTestSupport.h"
+#include "main_window/TMainForm.h"
+#include "shell/QxDeviceConfig.h"
+#include "shell/QxMessages.h"
+#include "snmp/QxSNMPGlobal.h"
+#include "ui/toolkit/TApplication.h"
+#include "ui/toolkit/TMenu.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+namespace {
+
+class MainFormTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        SnmpGlobal().ResetParameters();
+        QxMessages::Reset();
+        Application().ResetTerminated();
+    }
+    void TearDown() override {
+        Application().ResetTerminated();
+        QxMessages::Reset();
+        UiTest::TearDown();
+    }
+    // A program folder below the temporary folder; "velsyn_ems/bin/" puts it in suite mode.
+    std::string Folder(const std::string& relative) {
+        QDir().mkpath(dir_.filePath(QString::fromStdString(relative)));
+        return dir_.filePath(QString::fromStdString(relative)).toStdString() + "/";
+    }
+    std::unique_ptr<TMainForm> Create(std::vector<std::string> args,
+                                      const std::string& folder = {}) {
+        return std::make_unique<TMainForm>(std::move(args),
+                                           folder.empty() ? Folder("standalone") : folder);
+    }
+    static std::vector<std::string> BoxTexts() {
+        std::vector<std::string> texts;
+        for (const auto& entry : MessageScript::Log()) {
+            texts.push_back(entry.text);
+        }
+        return texts;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(MainFormTest, CaptionAndSnmpV3Menus) {
+    struct {
+        std::vector<std::string> args;
+        bool v3;
+    } cases[] = {
+        {{"/I127.0.0.1", "/v3", "/nSHA_User"}, true},
+        {{"/Ilocalhost", "/v1", "/Rreadcm"}, false},
+        {{"/I127.0.0.1"}, false},
+    };
+    for (const auto& c : cases) {
+        auto form = Create(c.args);
+        EXPECT_EQ(form->Caption(), "KSW-524P : 127.0.0.1");
+        for (const char* name : {"Engine", "MPD", "TARGET", "USM", "VACM", "Notification1",
+                                 "CommunityMIB"}) {
+            ASSERT_NE(form->MenuItem(name), nullptr) << name;
+            EXPECT_EQ(form->MenuItem(name)->Enabled(), c.v3) << name;
+        }
+        EXPECT_FALSE(Application().Terminated());
+        EXPECT_TRUE(MessageScript::Log().empty());
+        EXPECT_EQ(SnmpGlobal().timeout, 200);
+    }
+    for (const char* name : {"Statistics1", "History1", "AlarmEvent1", "SNMPConfigure1"}) {
+        EXPECT_NE(Create({"/I127.0.0.1"})->MenuItem(name), nullptr) << name;
+    }
+}
+
+TEST_F(MainFormTest, SuiteModeShowsTheSettingsEntryAndReadsTheFileBesideTheProgram) {
+    std::string suite = Folder("velsyn_ems/bin");
+    QxDeviceConfig::Values file;
+    file.agentIp = "127.0.0.1";
+    file.agentPort = "1161";
+    file.version = "3";
+    file.securityName = "MD5_User";
+    file.authProtocol = 1;
+    file.securityLevel = 1;
+    ASSERT_TRUE(QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file));
+
+    auto form = Create({"/I127.0.0.1", "/v1", "/Rpub"}, suite);
+    EXPECT_TRUE(form->SuiteMode());
+    EXPECT_TRUE(form->MenuItem("SNMPConfigure1")->Visible());
+    // The file's keys win over the command line; the communities come from the command line.
+    EXPECT_EQ(SnmpGlobal().security.version, 3);
+    EXPECT_EQ(SnmpGlobal().device.port, 1161);
+    EXPECT_EQ(SnmpGlobal().security.securityName, "MD5_User");
+    EXPECT_EQ(SnmpGlobal().security.authProtocol, 2);
+    EXPECT_EQ(SnmpGlobal().security.readCommunity, "pub");
+    EXPECT_TRUE(form->MenuItem("Engine")->Enabled());
+    EXPECT_EQ(form->SettingsTexts().version, "3");
+    EXPECT_EQ(form->SettingsTexts().port, "1161");
+    EXPECT_EQ(form->SettingsTexts().readCommunity, "pub");
+
+    auto other = Create({"/I127.0.0.1"}, Folder("Velsyn_EMS/bin"));
+    EXPECT_FALSE(other->SuiteMode());
+    EXPECT_FALSE(other->MenuItem("SNMPConfigure1")->Visible());
+}
+
+TEST_F(MainFormTest, EarlyEnds) {
+    struct {
+        std::vector<std::string> args;
+        const char* box;
+        const char* caption;
+    } cases[] = {
+        {{}, "No parameter input", "KSW-524P : 127.0.0.1"},
+        {{"/v1", "/Ino.such.host.invalid", "/Rx"}, "Error Host Name!", "KSW-524P"},
+    };
+    for (const auto& c : cases) {
+        MessageScript::Clear();
+        Application().ResetTerminated();
+        MessageScript::Push(mrOk);
+        auto form = Create(c.args);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.box});
+        EXPECT_TRUE(Application().Terminated()) << c.box;
+        EXPECT_EQ(form->Caption(), c.caption) << c.box;
+    }
+    EXPECT_EQ(SnmpGlobal().security.readCommunity, "readcm");
+}
+
+TEST_F(MainFormTest, AnErrorDuringCreationIsShownAndTheWindowStays) {
+    MessageScript::Push(mrOk);
+    auto form = Create({"/I127.0.0.1", "/vthree"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"'three' is not a valid integer value!"});
+    EXPECT_FALSE(Application().Terminated());
+    EXPECT_EQ(form->Caption(), "KSW-524P");
+}
+
+TEST_F(MainFormTest, MessageFilesBesideTheProgramReplaceTheTexts) {
+    std::string folder = Folder("withtexts");
+    QDir().mkpath(QString::fromStdString(folder + "errMSg"));
+    std::ofstream(folder + "errMSg/snmpclass.err")
+        << "a\nb\nc\nd\nNo answer from the switch!\n";
+    auto form = Create({"/I127.0.0.1"}, folder);
+    EXPECT_EQ(QxMessages::MapStatus(-5).text, "No answer from the switch!");
+    EXPECT_EQ(QxMessages::MapStatus(2).text, "Variable does not exist!");
+}
+
+TEST_F(MainFormTest, ClosingAsksFirst) {
+    auto form = Create({"/I127.0.0.1"});
+    form->show();
+    MessageScript::Push(mrNo);
+    form->Close();
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text, "Are you sure to exit?");
+    EXPECT_EQ(MessageScript::Log()[0].caption, "Exit");
+    EXPECT_EQ(MessageScript::Log()[0].buttons, mbYesNo);
+    MessageScript::Push(mrYes);
+    form->Close();
+    EXPECT_FALSE(form->isVisible());
+}
+
+} // namespace
