@@ -1,6 +1,7 @@
 // Walks a generated table of 10,000 rows on the simulator, asynchronously through the event
 // pump over SNMPv1 and SNMPv2c, and times net-snmp's snmpwalk on the same table in the same run.
 
+#include "AsyncWalker.h"
 #include "TestAgent.h"
 #include "TestProgram.h"
 #include "snmp/QxSNMPRequest.h"
@@ -37,24 +38,6 @@ constexpr UISnmpVar ThreeColumns[] = {
     {},
 };
 
-struct Walker {
-    QxSNMPRequest* request = nullptr;
-    int rows = 0;
-    int code = 0;
-    bool ended = false;
-
-    static void Step(void* owner, const QxSNMPError& result, QxSNMPVarList&) {
-        auto* w = static_cast<Walker*>(owner);
-        w->code = result.code;
-        if (result.done) {
-            w->ended = true;
-            return;
-        }
-        ++w->rows;
-        w->request->FetchAsync(&Walker::Step, w, false);
-    }
-};
-
 // Seconds for one asynchronous walk of the table, or a negative number when it failed.
 double OurWalk(const TestAgent& agent, int version, const UISnmpVar* table, int indexCount) {
     QxSNMPRequest request;
@@ -66,12 +49,11 @@ double OurWalk(const TestAgent& agent, int version, const UISnmpVar* table, int 
     QxSNMPVarList list(table, MVT_FMV, indexCount);
     request.vars.Assign(list);
 
-    Walker walker;
-    walker.request = &request;
+    AsyncWalker walker(request);
     QTimer wake;
     wake.start(50);
     auto start = Clock::now();
-    request.FetchAsync(&Walker::Step, &walker, true);
+    walker.Start();
     while (!walker.ended && Clock::now() - start < std::chrono::minutes(2)) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }

@@ -1,3 +1,4 @@
+#include "AsyncWalker.h"
 #include "SnmpTestEnvironment.h"
 #include "TestAgent.h"
 #include "TestProgram.h"
@@ -388,26 +389,10 @@ TEST_F(RequestTest, AsynchronousFetchesCompleteInOrderThroughThePump) {
 }
 
 TEST_F(RequestTest, AsynchronousWalkDeliversOneRowPerExchange) {
-    struct Walker {
-        QxSNMPRequest* request;
-        int rows = 0;
-        bool ended = false;
-        int code = 0;
-        static void Step(void* owner, const QxSNMPError& result, QxSNMPVarList&) {
-            auto* w = static_cast<Walker*>(owner);
-            w->code = result.code;
-            if (result.done) {
-                w->ended = true;
-                return;
-            }
-            ++w->rows;
-            w->request->FetchAsync(&Walker::Step, w, false);
-        }
-    };
     for (int version : {0, 1}) {
         auto r = Request(version, IfTable, MVT_FMV, 1);
-        Walker w{r.get()};
-        r->FetchAsync(&Walker::Step, &w, true);
+        AsyncWalker w(*r);
+        w.Start();
         ASSERT_TRUE(PumpUntil([&] { return w.ended; })) << version;
         EXPECT_EQ(w.code, 0) << version;
         EXPECT_EQ(w.rows, 28) << version;
