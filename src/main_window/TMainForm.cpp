@@ -17,8 +17,8 @@
 namespace {
 
 // Menu entries that only an SNMPv3 device has.
-constexpr const char* SnmpV3Entries[] = {"Engine", "MPD", "TARGET", "USM", "VACM",
-                                         "Notification1", "CommunityMIB"};
+constexpr const char* SnmpV3Entries[] = {"Engine", "MPD",           "TARGET",      "USM",
+                                         "VACM",   "Notification1", "CommunityMIB"};
 
 constexpr int Panel1Width = 925;
 constexpr int Panel1Height = 139;

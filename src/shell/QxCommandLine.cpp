@@ -25,8 +25,22 @@ long IntegerValue(const std::string& value) {
 }
 
 // The markers in the order they are tried; the SNMPv3 ones count only once "/v" set version 3.
-enum class Switch { Host, Version, Read, Write, Port, Context, Engine, Model, Level, Name,
-                    AuthPass, PrivPass, AuthProto, PrivProto };
+enum class Switch {
+    Host,
+    Version,
+    Read,
+    Write,
+    Port,
+    Context,
+    Engine,
+    Model,
+    Level,
+    Name,
+    AuthPass,
+    PrivPass,
+    AuthProto,
+    PrivProto
+};
 
 struct Marker {
     const char* text;
@@ -102,8 +116,8 @@ std::string QxCommandLine::InstanceHost(const std::vector<std::string>& args) {
     return host;
 }
 
-QxCommandLine::Result QxCommandLine::Parse(const std::vector<std::string>& args,
-                                           QxSNMPGlobal& g, const Resolver& resolve) {
+QxCommandLine::Result QxCommandLine::Parse(const std::vector<std::string>& args, QxSNMPGlobal& g,
+                                           const Resolver& resolve) {
     for (const std::string& arg : args) {
         const Marker* found = nullptr;
         size_t at = 0;

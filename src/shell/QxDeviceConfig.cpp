@@ -131,8 +131,8 @@ bool QxDeviceConfig::Write(const std::string& path, const Values& values) {
     if (fd < 0) {
         return false;
     }
-    bool ok = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, Format(values)) &&
-              ::fsync(fd) == 0;
+    bool ok =
+        ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, Format(values)) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());

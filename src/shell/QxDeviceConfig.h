@@ -33,10 +33,10 @@ public:
         std::string securityName; // empty unless the version is SNMPv3
         std::string authPassword;
         std::string privPassword;
-        int authProtocol = -1;    // selected position: 0 none, 1 HMAC-MD5, 2 HMAC-SHA; -1 none
-        int privProtocol = -1;    // 0 none, 1 CBC-DES, 2 CBC-IDEA; -1 none
+        int authProtocol = -1; // selected position: 0 none, 1 HMAC-MD5, 2 HMAC-SHA; -1 none
+        int privProtocol = -1; // 0 none, 1 CBC-DES, 2 CBC-IDEA; -1 none
         std::string contextEngineId;
-        int securityLevel = -1;   // 0 noAuthNoPriv, 1 authNoPriv, 2 authPriv; -1 none
+        int securityLevel = -1; // 0 noAuthNoPriv, 1 authNoPriv, 2 authPriv; -1 none
         std::string contextName;
         std::string getCommunity;
         std::string setCommunity;

@@ -60,8 +60,8 @@ std::string QxIni::ReadString(const std::string& section, const std::string& key
         std::string trimmed = Trim(text);
         if (!trimmed.empty() && trimmed.front() == '[') {
             size_t close = trimmed.find(']');
-            std::string name = trimmed.substr(1, close == std::string::npos ? std::string::npos
-                                                                            : close - 1);
+            std::string name =
+                trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1);
             inSection = EqualNoCase(Trim(name), section);
             continue;
         }

@@ -159,8 +159,8 @@ const std::array<std::span<const char* const>, QxMessages::TableCount> BuiltIn =
 };
 
 constexpr const char* FileNames[QxMessages::TableCount] = {
-    "common.err", "snmp.err", "snmpv3.err", "snmpusm.err", "snmpclass.err", "qxsnmp.err",
-    "snmp.msg",
+    "common.err",    "snmp.err",   "snmpv3.err", "snmpusm.err",
+    "snmpclass.err", "qxsnmp.err", "snmp.msg",
 };
 
 // A table loaded from its file; empty while the built-in texts are in force.
@@ -299,6 +299,6 @@ QxMessages::Mapped QxMessages::MapStatus(int status) {
     if (status >= -23 && status <= -1) {
         return {status - 400, Entry(SnmpClass, -1 - status)};
     }
-    return {FrameworkCode(28), ReplacePlaceholder(Entry(QxSnmp, 28), "[STATUS]",
-                                                  std::to_string(status))};
+    return {FrameworkCode(28),
+            ReplacePlaceholder(Entry(QxSnmp, 28), "[STATUS]", std::to_string(status))};
 }

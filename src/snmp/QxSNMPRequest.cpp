@@ -65,12 +65,15 @@ QxSNMPRequest::~QxSNMPRequest() {
     auto start = std::chrono::steady_clock::now();
     // Wakes the wait below even when the event pump is paused, as it is while a completion
     // runs that destroys its own request.
+    // The exchanges whose completion is running now (the owner destroys the request from its
+    // callback) are not waited for: they end with this call.
+    auto waiting = [this] { return outstanding - completing_ > 0; };
     std::unique_ptr<QTimer> wake;
-    if (outstanding > 0 && QCoreApplication::instance() != nullptr) {
+    if (waiting() && QCoreApplication::instance() != nullptr) {
         wake = std::make_unique<QTimer>();
         wake->start(20);
     }
-    while (outstanding > 0 && std::chrono::steady_clock::now() - start < DestructionWait) {
+    while (waiting() && std::chrono::steady_clock::now() - start < DestructionWait) {
         if (wake) {
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         } else if (QxSNMPSession* session = QxSNMPSession::Global()) {
@@ -86,6 +89,7 @@ QxSNMPRequest::~QxSNMPRequest() {
             session->Cancel(handle);
         }
     }
+    *alive_ = false;
 }
 
 void QxSNMPRequest::LoadDefaults() {
@@ -351,8 +355,7 @@ void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, v
     result.agentAddress = answer.agentAddress;
     result.agentPort = answer.agentPort;
     result.done = true;
-    if (processAnswer &&
-        (mapped.code == 0 || (mapped.code == NoSuchName && IsTable(vars.kind)))) {
+    if (processAnswer && (mapped.code == 0 || (mapped.code == NoSuchName && IsTable(vars.kind)))) {
         try {
             Step step = ProcessAnswer(mapped.code, asked, answer);
             result.done = step.done;
@@ -368,9 +371,15 @@ void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, v
             result.done = true;
         }
     }
+    std::shared_ptr<bool> alive = alive_;
+    ++completing_;
     if (callback != nullptr) {
         callback(owner, result, vars);
     }
+    if (!*alive) {
+        return; // the owner destroyed the request in its callback
+    }
+    --completing_;
     --outstanding;
 }
 

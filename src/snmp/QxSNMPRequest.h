@@ -83,9 +83,13 @@ private:
     // Processes a fetch answer; raises for errors that end the exchange.
     Step ProcessAnswer(int code, const Pdu& asked, const QxSNMPAnswer& answer);
     void SendAsync(QxPduType type, Pdu pdu, Callback callback, void* owner, bool processAnswer);
-    void Complete(long handle, const Pdu& asked, Callback callback, void* owner,
-                  bool processAnswer, const QxSNMPAnswer& answer);
+    void Complete(long handle, const Pdu& asked, Callback callback, void* owner, bool processAnswer,
+                  const QxSNMPAnswer& answer);
     QxSNMPTarget MakeTarget() const;
 
     std::unordered_set<long> inFlight_;
+    // Completions running at the moment; an owner may destroy the request from inside one.
+    int completing_ = 0;
+    // Cleared when the request is destroyed, so a completion that destroyed it stops there.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -50,8 +50,7 @@ std::string IpOctets(const std::string& dotted) {
 }
 
 // The leading octets of a value, zero-filled when the device sent fewer.
-template <size_t N>
-std::array<std::uint8_t, N> Leading(std::string_view octets) {
+template <size_t N> std::array<std::uint8_t, N> Leading(std::string_view octets) {
     std::array<std::uint8_t, N> out{};
     for (size_t k = 0; k < N && k < octets.size(); ++k) {
         out[k] = static_cast<std::uint8_t>(octets[k]);
@@ -230,7 +229,9 @@ public:
         }
         return out;
     }
-    std::string Rest() const { return OidToText(QxOid(ids_.begin() + static_cast<long>(pos_), ids_.end())); }
+    std::string Rest() const {
+        return OidToText(QxOid(ids_.begin() + static_cast<long>(pos_), ids_.end()));
+    }
 
 private:
     QxOid ids_;
@@ -342,9 +343,8 @@ std::string EncodeIndexPart(const QxSNMPVarList& vars, int i) {
     case sxCounter:
     case sxGuage:
     case sxUinteger:
-        return std::to_string(v.syntax == sxInteger
-                                  ? static_cast<std::uint32_t>(ReadInt32(text))
-                                  : ReadUInt32(text));
+        return std::to_string(v.syntax == sxInteger ? static_cast<std::uint32_t>(ReadInt32(text))
+                                                    : ReadUInt32(text));
     case sxBitstr:
     case sxOctetstr:
     case sxOpaque:

@@ -27,11 +27,11 @@ struct QxVb {
 
     QxOid oid;
     Type type = Null;
-    std::int32_t integer = 0;    // Integer
+    std::int32_t integer = 0;     // Integer
     std::uint32_t unsigned32 = 0; // Counter32, Gauge32, TimeTicks
-    std::uint64_t counter64 = 0; // Counter64
-    std::string octets;          // OctetString, Opaque, IpAddress (4 octets)
-    QxOid objectId;              // ObjectId
+    std::uint64_t counter64 = 0;  // Counter64
+    std::string octets;           // OctetString, Opaque, IpAddress (4 octets)
+    QxOid objectId;               // ObjectId
 
     // True for null and the SNMPv2 exceptions.
     bool HasNoValue() const {
@@ -40,11 +40,26 @@ struct QxVb {
     }
 
     void SetNull() { Reset(Null); }
-    void SetInteger(std::int32_t v) { Reset(Integer); integer = v; }
-    void SetUnsigned(Type t, std::uint32_t v) { Reset(t); unsigned32 = v; }
-    void SetCounter64(std::uint64_t v) { Reset(Counter64); counter64 = v; }
-    void SetOctets(Type t, std::string v) { Reset(t); octets = std::move(v); }
-    void SetObjectId(QxOid v) { Reset(ObjectId); objectId = std::move(v); }
+    void SetInteger(std::int32_t v) {
+        Reset(Integer);
+        integer = v;
+    }
+    void SetUnsigned(Type t, std::uint32_t v) {
+        Reset(t);
+        unsigned32 = v;
+    }
+    void SetCounter64(std::uint64_t v) {
+        Reset(Counter64);
+        counter64 = v;
+    }
+    void SetOctets(Type t, std::string v) {
+        Reset(t);
+        octets = std::move(v);
+    }
+    void SetObjectId(QxOid v) {
+        Reset(ObjectId);
+        objectId = std::move(v);
+    }
 
 private:
     void Reset(Type t) {

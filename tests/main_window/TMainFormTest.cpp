@@ -61,8 +61,8 @@ TEST_F(MainFormTest, CaptionAndSnmpV3Menus) {
     for (const auto& c : cases) {
         auto form = Create(c.args);
         EXPECT_EQ(form->Caption(), "KSW-524P : 127.0.0.1");
-        for (const char* name : {"Engine", "MPD", "TARGET", "USM", "VACM", "Notification1",
-                                 "CommunityMIB"}) {
+        for (const char* name :
+             {"Engine", "MPD", "TARGET", "USM", "VACM", "Notification1", "CommunityMIB"}) {
             ASSERT_NE(form->MenuItem(name), nullptr) << name;
             EXPECT_EQ(form->MenuItem(name)->Enabled(), c.v3) << name;
         }
@@ -137,8 +137,7 @@ TEST_F(MainFormTest, AnErrorDuringCreationIsShownAndTheWindowStays) {
 TEST_F(MainFormTest, MessageFilesBesideTheProgramReplaceTheTexts) {
     std::string folder = Folder("withtexts");
     QDir().mkpath(QString::fromStdString(folder + "errMSg"));
-    std::ofstream(folder + "errMSg/snmpclass.err")
-        << "a\nb\nc\nd\nNo answer from the switch!\n";
+    std::ofstream(folder + "errMSg/snmpclass.err") << "a\nb\nc\nd\nNo answer from the switch!\n";
     auto form = Create({"/I127.0.0.1"}, folder);
     EXPECT_EQ(QxMessages::MapStatus(-5).text, "No answer from the switch!");
     EXPECT_EQ(QxMessages::MapStatus(2).text, "Variable does not exist!");

@@ -29,7 +29,7 @@ std::unique_ptr<Parsed> ParseArgs(const std::vector<std::string>& args) {
 
 TEST(QxCommandLine, SwitchesFillTheConnectionRecord) {
     auto p = ParseArgs({"/Iswitch-1", "/v3", "/Rpub", "/Wpriv", "/t1161", "/cctx", "/d8000", "/m3",
-                    "/l3", "/nSHA_DES_User", "/Aauthpass", "/Pprivpass", "/a3", "/p2"});
+                        "/l3", "/nSHA_DES_User", "/Aauthpass", "/Pprivpass", "/a3", "/p2"});
     ASSERT_EQ(p->result, QxCommandLine::Result::Ok);
     EXPECT_EQ(p->g.device.address, "10.0.0.7");
     EXPECT_EQ(p->g.device.port, 1161);

@@ -17,7 +17,9 @@ namespace {
 
 class DeviceConfigTest : public ::testing::Test {
 protected:
-    std::string Path(const std::string& name) { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
     std::string Write(const std::string& name, const std::string& bytes) {
         std::string p = Path(name);
         std::ofstream(p, std::ios::binary) << bytes;

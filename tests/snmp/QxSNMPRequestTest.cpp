@@ -139,8 +139,7 @@ TEST_F(RequestTest, WalksMatchTheCommandLineTool) {
         const TestAgent* agent;
         int version;
         const char* toolVersion;
-    } cases[] = {
-        {sim_, 0, "-v1"}, {sim_, 1, "-v2c"}, {&snmpd, 0, "-v1"}, {&snmpd, 1, "-v2c"}};
+    } cases[] = {{sim_, 0, "-v1"}, {sim_, 1, "-v2c"}, {&snmpd, 0, "-v1"}, {&snmpd, 1, "-v2c"}};
     for (const auto& c : cases) {
         auto r = Request(c.version, IfTable, MVT_FMV, 1, *c.agent);
         std::vector<std::string> suffixes;
@@ -425,6 +424,24 @@ TEST_F(RequestTest, LateCompletionNeverReachesADestroyedRequest) {
     EXPECT_TRUE(seen.results.empty());
 }
 
+TEST_F(RequestTest, AnOwnerMayDestroyTheRequestInItsCallback) {
+    struct Owner {
+        std::unique_ptr<QxSNMPRequest> request;
+        int calls = 0;
+        static void Done(void* self, const QxSNMPError&, QxSNMPVarList&) {
+            auto* o = static_cast<Owner*>(self);
+            ++o->calls;
+            o->request.reset(); // the page closes while its answer is being handled
+        }
+    };
+    Owner owner;
+    owner.request = Request(1, SystemGroup, SVT_SV, 0);
+    owner.request->FetchAsync(&Owner::Done, &owner, true);
+    ASSERT_TRUE(PumpUntil([&] { return owner.calls > 0; }));
+    EXPECT_EQ(owner.calls, 1);
+    EXPECT_EQ(owner.request, nullptr);
+}
+
 TEST_F(RequestTest, InactiveRequestsSendNothing) {
     Completions seen;
     auto r = Request(1, SystemGroup, SVT_SV, 0);
@@ -445,11 +462,13 @@ TEST_F(RequestTest, FrameworkErrorsOfTheRequest) {
     } cases[] = {
         {"unknown kind fetch", [&] { bad->Fetch(true); }, -515},
         {"unknown kind store", [&] { bad->Store(); }, -515},
-        {"invalid address", [&] {
+        {"invalid address",
+         [&] {
              auto r = Request(1, SystemGroup, SVT_SV, 0);
              r->device.address = "300.1.2.3";
              r->Fetch(true);
-         }, -509},
+         },
+         -509},
     };
     for (const auto& c : cases) {
         try {

@@ -42,12 +42,10 @@ TEST(QxSNMPVarList, PredicatesFollowTheAccessFlags) {
         int entry;
         bool readable, settable, shown, notInView, implied;
     } cases[] = {
-        {0, false, true, true, false, false},  // index part: settable when a row is created
-        {1, true, true, true, false, false},
-        {2, true, false, true, false, false},
-        {3, false, false, true, false, true},  // not-accessible and implied
-        {4, false, true, false, true, false},
-        {5, false, false, false, true, false},
+        {0, false, true, true, false, false}, // index part: settable when a row is created
+        {1, true, true, true, false, false},  {2, true, false, true, false, false},
+        {3, false, false, true, false, true}, // not-accessible and implied
+        {4, false, true, false, true, false}, {5, false, false, false, true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(list.IsReadable(c.entry), c.readable) << c.entry;

@@ -116,8 +116,8 @@ TEST(ValueTexts, ToBinding) {
         const QxOptionList* options;
         const char* text;
         QxVb::Type type;
-        long long number;       // integer, unsigned or counter64 value
-        std::string octets;     // octet values
+        long long number;   // integer, unsigned or counter64 value
+        std::string octets; // octet values
     } cases[] = {
         {sxBoolean, nullptr, "true", QxVb::Integer, 1, ""},
         {sxBoolean, nullptr, "yes", QxVb::Integer, 0, ""},
@@ -221,8 +221,8 @@ TEST(ValueTexts, IndexPartsEncodeAndDecode) {
         {sxMacaddress, acNotaccess, false, "0001", "", "0.1", "0001", ""},
         {sxTimeticks, acNotaccess, false, "0:00:01.00", "100", "100.2", "0:00:01.00", "2"},
         {sxCounter64, acNotaccess, false, "4294967297", "1.1", "1.1.8", "4294967297", "8"},
-        {sxDatetime, acNotaccess, false, "2008-7-30,9:5:3.0",
-         "7.216.7.30.9.5.3.0.43.0.0", "7.216.7.30.9.5.3.0.43.0.0.1", "2008-7-30,9:5:3.0", "1"},
+        {sxDatetime, acNotaccess, false, "2008-7-30,9:5:3.0", "7.216.7.30.9.5.3.0.43.0.0",
+         "7.216.7.30.9.5.3.0.43.0.0.1", "2008-7-30,9:5:3.0", "1"},
         {sxIpv6address, acNotaccess, false, "000102030405060708090A0B0C0D0E0F",
          "0.1.2.3.4.5.6.7.8.9.10.11.12.13.14.15", "0.1.2.3.4.5.6.7.8.9.10.11.12.13.14.15.3",
          "000102030405060708090A0B0C0D0E0F", "3"},
@@ -303,9 +303,14 @@ TEST(ValueForms, FloatingText) {
         double value;
         const char* text;
     } cases[] = {
-        {0, "0"},          {2.5, "2.5"},       {-0.125, "-0.125"},
-        {1e20, "1E20"},    {1.5e-6, "1.5E-6"}, {0.00001, "0.00001"},
-        {123456789012345.0, "123456789012345"}, {1e15, "1E15"},
+        {0, "0"},
+        {2.5, "2.5"},
+        {-0.125, "-0.125"},
+        {1e20, "1E20"},
+        {1.5e-6, "1.5E-6"},
+        {0.00001, "0.00001"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"},
         {1.0 / 3.0, "0.333333333333333"},
     };
     for (const auto& c : cases) {
@@ -320,10 +325,8 @@ TEST(ValueForms, DayCountText) {
         double days;
         const char* text;
     } cases[] = {
-        {0.0, "1899/12/30 12:00:00 am"},
-        {39659.5, "2008/07/30 12:00:00 pm"},
-        {39659.25, "2008/07/30 06:00:00 am"},
-        {39659.75, "2008/07/30 06:00:00 pm"},
+        {0.0, "1899/12/30 12:00:00 am"},      {39659.5, "2008/07/30 12:00:00 pm"},
+        {39659.25, "2008/07/30 06:00:00 am"}, {39659.75, "2008/07/30 06:00:00 pm"},
         {2.0, "1900/01/01 12:00:00 am"},
     };
     for (const auto& c : cases) {
