@@ -9,9 +9,6 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -42,19 +39,6 @@ std::vector<QxVb> Names(std::initializer_list<QxOid> oids) {
         vbs.push_back(Vb(oid));
     }
     return vbs;
-}
-
-// A UDP port of 127.0.0.1 that nobody listens on.
-std::uint16_t DeadPort() {
-    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
 }
 
 struct Credentials {
@@ -433,7 +417,7 @@ INSTANTIATE_TEST_SUITE_P(Agents, QxSNMPSessionAgent,
 TEST(QxSNMPSessionReplacedAgent, RediscoversANewEngine) {
     EnsureSnmpSession();
     QxSNMPSession& session = *QxSNMPSession::Global();
-    std::uint16_t port = DeadPort();
+    std::uint16_t port = static_cast<std::uint16_t>(FreeUdpPort());
     const std::vector<std::string> listen = {"udp:127.0.0.1:" + std::to_string(port)};
     QxSNMPTarget target;
     target.device.port = port;
@@ -463,7 +447,7 @@ TEST(QxSNMPSessionReplacedAgent, RediscoversANewEngine) {
 TEST(QxSNMPSessionNoAgent, TimesOutWithinTheBound) {
     EnsureSnmpSession();
     QxSNMPSession& session = *QxSNMPSession::Global();
-    std::uint16_t port = DeadPort();
+    std::uint16_t port = static_cast<std::uint16_t>(FreeUdpPort());
     for (const Credentials& c : {V1, V2c, Md5Auth}) {
         SCOPED_TRACE(c.name);
         QxSNMPTarget target;
@@ -509,7 +493,7 @@ TEST(QxSNMPSessionNoAgent, ReplacedCredentialsCloseTheirRequests) {
     EnsureSnmpSession();
     QxSNMPSession& session = *QxSNMPSession::Global();
     QxSNMPTarget first;
-    first.device.port = DeadPort();
+    first.device.port = static_cast<std::uint16_t>(FreeUdpPort());
     first.security.version = 3;
     first.security.securityModel = 3;
     first.security.securityLevel = 2;

@@ -1,33 +1,13 @@
 // A program that ends with SNMP exchanges in flight, the way the module ends: the application
 // object is a local of main and goes first, the global session goes with the statics after it.
 // Usage: QxSNMPSessionExitHelper <boot counter folder> return|exit
+#include "TestAgent.h"
 #include "snmp/QxSNMPSession.h"
 
 #include <QCoreApplication>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <cstring>
-
-namespace {
-
-std::uint16_t DeadPort() {
-    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -36,7 +16,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QxSNMPSession::CreateGlobal(argv[1]);
     QxSNMPTarget target;
-    target.device.port = DeadPort();
+    target.device.port = static_cast<std::uint16_t>(FreeUdpPort());
     target.timeout = 500;
     for (std::uint8_t version : {0, 1, 3}) {
         target.security.version = version;

@@ -31,26 +31,6 @@ constexpr int StartAttempts = 3;
 constexpr auto StartLimit = std::chrono::seconds(8);
 constexpr auto StopLimit = std::chrono::seconds(3);
 
-// A free UDP port on the loopback address: bind port 0, read the port back, release it.
-int FreeUdpPort() {
-    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        throw std::system_error(errno, std::generic_category(), "socket");
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    socklen_t length = sizeof address;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        const int error = errno;
-        close(fd);
-        throw std::system_error(error, std::generic_category(), "bind");
-    }
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 // SNMPv2c GetRequest for sysUpTime.0 with community "public", request id 1, BER-encoded.
 constexpr unsigned char Probe[] = {0x30, 0x26,                                    // message
                                    0x02, 0x01, 0x01,                              // version 2c
@@ -258,4 +238,23 @@ std::string TestAgent::LogText() const {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+int FreeUdpPort() {
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        throw std::system_error(errno, std::generic_category(), "socket");
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    socklen_t length = sizeof address;
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        const int error = errno;
+        close(fd);
+        throw std::system_error(error, std::generic_category(), "bind");
+    }
+    close(fd);
+    return ntohs(address.sin_port);
 }

@@ -17,6 +17,10 @@
 //   noAuthUser (noAuthNoPriv), MD5_User/md5userpass (authNoPriv),
 //   MD5_DES_User/md5despass1/md5despriv1 (authPriv), SHA_User/shauserpass (authNoPriv),
 //   SHA_DES_User/shadespass1/shadespriv1 (authPriv).
+// A UDP port of 127.0.0.1 that is free now (bound to port 0, read back, released); also a
+// port that nobody answers on, for time-out tests.
+int FreeUdpPort();
+
 class TestAgent {
 public:
     enum class Kind { Simulator, Snmpd };
