@@ -52,6 +52,24 @@ struct Credentials {
     const char* privPass;
 };
 
+// The target of 127.0.0.1:port with a set of credentials.
+QxSNMPTarget TargetFor(const Credentials& c, std::uint16_t port, std::int32_t timeout) {
+    QxSNMPTarget t;
+    t.device.address = "127.0.0.1";
+    t.device.port = port;
+    t.security.version = c.version;
+    t.security.securityModel = c.version == 3 ? 3 : 1;
+    t.security.securityLevel = c.level;
+    t.security.securityName = c.user;
+    t.security.authProtocol = c.auth;
+    t.security.authPassword = c.authPass;
+    t.security.privProtocol = c.priv;
+    t.security.privPassword = c.privPass;
+    t.timeout = timeout;
+    t.retries = 1;
+    return t;
+}
+
 constexpr std::int32_t None = QxSNMPSecurity::AuthNone;
 constexpr std::int32_t Md5 = QxSNMPSecurity::AuthMd5;
 constexpr std::int32_t Sha = QxSNMPSecurity::AuthSha;
@@ -83,20 +101,7 @@ protected:
     }
 
     QxSNMPTarget Target(const Credentials& c) const {
-        QxSNMPTarget t;
-        t.device.address = "127.0.0.1";
-        t.device.port = static_cast<std::uint16_t>(agent_->Port());
-        t.security.version = c.version;
-        t.security.securityModel = c.version == 3 ? 3 : 1;
-        t.security.securityLevel = c.level;
-        t.security.securityName = c.user;
-        t.security.authProtocol = c.auth;
-        t.security.authPassword = c.authPass;
-        t.security.privProtocol = c.priv;
-        t.security.privPassword = c.privPass;
-        t.timeout = 100;
-        t.retries = 1;
-        return t;
+        return TargetFor(c, static_cast<std::uint16_t>(agent_->Port()), 100);
     }
 
     // One asynchronous exchange through the pump.
@@ -450,16 +455,7 @@ TEST(QxSNMPSessionNoAgent, TimesOutWithinTheBound) {
     std::uint16_t port = static_cast<std::uint16_t>(FreeUdpPort());
     for (const Credentials& c : {V1, V2c, Md5Auth}) {
         SCOPED_TRACE(c.name);
-        QxSNMPTarget target;
-        target.device.port = port;
-        target.security.version = c.version;
-        target.security.securityModel = c.version == 3 ? 3 : 1;
-        target.security.securityLevel = c.level;
-        target.security.securityName = c.user;
-        target.security.authProtocol = c.auth;
-        target.security.authPassword = c.authPass;
-        target.timeout = 20;
-        target.retries = 1;
+        QxSNMPTarget target = TargetFor(c, port, 20);
         std::size_t channels = session.ChannelCount();
         Clock::time_point start = Clock::now();
         QxSNMPAnswer a = session.Send(QxPduType::Get, target, Names({SysUpTime}));

@@ -53,30 +53,6 @@ void TLabel::Fit() {
     }
 }
 
-TStaticText::TStaticText(QWidget* parent) : TControlT<QLabel>(parent) {
-    setAlignment(QtAlignment(alignment_));
-    Fit();
-}
-
-std::string TStaticText::Caption() const {
-    return ToStdString(text());
-}
-
-void TStaticText::SetCaption(const std::string& caption) {
-    setText(ToQString(caption));
-    Fit();
-}
-
-void TStaticText::SetAutoSize(bool on) {
-    autoSize_ = on;
-    Fit();
-}
-
-void TStaticText::SetAlignment(TAlignment alignment) {
-    alignment_ = alignment;
-    setAlignment(QtAlignment(alignment));
-}
-
 void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
     borderStyle_ = style;
     switch (style) {
@@ -92,10 +68,4 @@ void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
     }
     setLineWidth(1);
     Fit();
-}
-
-void TStaticText::Fit() {
-    if (autoSize_) {
-        FitLabel(*this, *this);
-    }
 }

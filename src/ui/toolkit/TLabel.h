@@ -20,33 +20,25 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-private:
+protected:
+    // Takes the size of the caption when AutoSize is on.
     void Fit();
 
+private:
     bool autoSize_ = true;
     TAlignment alignment_ = taLeftJustify;
 };
 
 enum TStaticBorderStyle : int { sbsNone, sbsSingle, sbsSunken };
 
-// A text with an optional border (the sunken value fields of the monitor windows).
-class TStaticText : public TControlT<QLabel> {
+// A label with an optional border (the sunken value fields of the monitor windows).
+class TStaticText : public TLabel {
 public:
-    explicit TStaticText(QWidget* parent);
+    explicit TStaticText(QWidget* parent) : TLabel(parent) {}
 
-    std::string Caption() const;
-    void SetCaption(const std::string& caption);
-    bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool on);
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment alignment);
     TStaticBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TStaticBorderStyle style);
 
 private:
-    void Fit();
-
-    bool autoSize_ = true;
-    TAlignment alignment_ = taLeftJustify;
     TStaticBorderStyle borderStyle_ = sbsNone;
 };
