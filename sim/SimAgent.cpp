@@ -357,7 +357,19 @@ void SimAgent::Reboot() {
         std::chrono::steady_clock::now() + std::chrono::seconds(options_.rebootSeconds);
     while (stopRequested == 0 && std::chrono::steady_clock::now() < until)
         WaitForRequests(true);
-    // Back with the configuration of the data file and counters from zero.
+    // Back with the configuration of the data file and counters from zero, and as an SNMPv3
+    // engine that booted once more: snmpEngineBoots advances, so that managers must
+    // synchronise their time window again. (The library sets the count to the stored one
+    // plus one, as at a start; it offers no way to restart snmpEngineTime.)
+    std::string boots = std::to_string(snmpv3_local_snmpEngineBoots());
+    engineBoots_conf("engineBoots", boots.data());
+    // The engine's own entry in its time list is what its outgoing messages carry; it must
+    // follow, or managers would synchronise to the old count and be refused for ever.
+    u_char engine[64];
+    const size_t engineLength = snmpv3_get_engineID(engine, sizeof engine);
+    set_enginetime(engine, static_cast<u_int>(engineLength),
+                   static_cast<u_int>(snmpv3_local_snmpEngineBoots()),
+                   static_cast<u_int>(snmpv3_local_snmpEngineTime()), TRUE);
     device_.Boot();
     Build();
 }

@@ -230,11 +230,16 @@ void SimHandler::Get(netsnmp_agent_request_info* info, netsnmp_request_info* req
 }
 
 void SimHandler::GetNext(netsnmp_request_info* requests) {
+    // The last object of this column answers a get-next with the first one, going back as a
+    // faulty agent might, so that clients can be tested against endless walks.
+    static const SimOid LoopingColumn = {1, 3, 6, 1, 4, 1, 32473, 99, 4, 1, 1};
+    static const SimOid LoopFrom = {1, 3, 6, 1, 4, 1, 32473, 99, 4, 1, 1, 2};
     for (netsnmp_request_info* r = requests; r != nullptr; r = r->next) {
         if (r->processed)
             continue;
         const SimOid name = NameOf(r->requestvb);
-        const auto* next = store_.Next(name, root_);
+        const auto* next =
+            name == LoopFrom ? store_.Next(LoopingColumn, root_) : store_.Next(name, root_);
         if (next == nullptr)
             continue; // past this subtree: the agent goes on with the next registration
         snmp_set_var_objid(r->requestvb, next->first.data(), next->first.size());

@@ -1,7 +1,6 @@
 #include "main_window/TMainForm.h"
 
 #include "main_window/MainMenuTable.h"
-#include "main_window/TInstanceLink.h"
 #include "shell/QxCommandLine.h"
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
@@ -25,9 +24,11 @@ constexpr int Panel1Height = 139;
 
 } // namespace
 
-TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFolder)
+TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFolder,
+                     std::unique_ptr<TInstanceLink> instanceLink)
     : arguments_(std::move(arguments)), programFolder_(std::move(programFolder)),
-      instanceLink_(std::make_unique<TInstanceLink>(this)) {
+      instanceLink_(instanceLink ? std::move(instanceLink) : std::make_unique<TInstanceLink>()) {
+    instanceLink_->SetWindow(this);
     SetName("MainForm");
     SetBorderStyle(bsSingle);
     SetBorderIcons(biSystemMenu | biMinimize);

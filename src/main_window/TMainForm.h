@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main_window/TInstanceLink.h"
 #include "shell/QxSettingsTexts.h"
 #include "ui/toolkit/TForm.h"
 
@@ -7,7 +8,6 @@
 #include <string>
 #include <vector>
 
-class TInstanceLink;
 class TMainMenu;
 class TMenuItem;
 class TPanel;
@@ -20,8 +20,11 @@ class TMainForm : public TForm {
 public:
     static constexpr const char* ModelCaption = "KSW-524P";
 
-    // `arguments` without the program name; `programFolder` ends in "/".
-    TMainForm(std::vector<std::string> arguments, std::string programFolder);
+    // `arguments` without the program name; `programFolder` ends in "/". `instanceLink` is the
+    // link that made the start-up check and may hold its title; without one the window makes
+    // its own.
+    TMainForm(std::vector<std::string> arguments, std::string programFolder,
+              std::unique_ptr<TInstanceLink> instanceLink = nullptr);
     ~TMainForm() override;
 
     TMainMenu* MainMenu() const { return mainMenu_.get(); }

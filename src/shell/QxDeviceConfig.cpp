@@ -5,7 +5,6 @@
 #include "shell/QxSettingsTexts.h"
 #include "snmp/QxSNMPGlobal.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QString>
 
@@ -13,14 +12,28 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <limits>
+#include <system_error>
 
 namespace {
 
 int IntegerOr(const std::string& text, int fallback) {
     std::optional<long> n = QxCommandLine::StrictInteger(text);
     return n ? static_cast<int>(*n) : fallback;
+}
+
+// A list position from 0 as the code from 1 that the record holds. A position whose code
+// would not fit is as malformed as a text that is not a number: it gives the default.
+int PositionCode(const std::string& text) {
+    std::optional<long> n = QxCommandLine::StrictInteger(text);
+    if (!n || *n >= std::numeric_limits<std::int32_t>::max()) {
+        return 1;
+    }
+    return static_cast<int>(*n) + 1;
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -52,15 +65,24 @@ std::optional<std::string> QxDeviceConfig::Locate(bool suiteMode, const std::str
     }
     QSettings settings(QSettings::SystemScope, QStringLiteral("Velsyn"),
                        QStringLiteral("Orvix5.1"));
-    if (!QFile::exists(settings.fileName())) {
+    // Only the suite's own record counts, not an organisation-wide file.
+    settings.setFallbacksEnabled(false);
+    const QString key = QStringLiteral("ExePath/Path");
+    // No settings file, one that cannot be read, or one without the key: the suite's
+    // installation folder is unknown, so there is no file to read.
+    if (settings.status() != QSettings::NoError || !settings.contains(key)) {
         return std::nullopt;
     }
-    std::string path = settings.value(QStringLiteral("ExePath/Path")).toString().toStdString();
+    std::string path = settings.value(key).toString().toStdString();
     return path + "../Conf/MBF/" + address + ".cfg";
 }
 
 bool QxDeviceConfig::Read(const std::string& path, QxSNMPGlobal& g, QxSettingsTexts& texts) {
-    if (!std::filesystem::is_regular_file(path)) {
+    // Whatever keeps the path from being examined (no permission, a symbolic-link loop, a name
+    // too long) means there is no file to read, silently like every other reading failure. So
+    // does a file that cannot be opened: reading it would reset every key to its default.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path)) {
         return false;
     }
     QxIni ini(path);
@@ -77,13 +99,13 @@ bool QxDeviceConfig::Read(const std::string& path, QxSNMPGlobal& g, QxSettingsTe
     g.security.securityModel = IntegerOr(read("SecurityModel"), 1);
     texts.securityModel = std::to_string(g.security.securityModel);
     // The file stores list positions from 0; the record holds the protocol codes from 1.
-    g.security.securityLevel = IntegerOr(read("SecurityLevel"), 0) + 1;
+    g.security.securityLevel = PositionCode(read("SecurityLevel"));
     texts.securityLevel = std::to_string(g.security.securityLevel);
     g.security.securityName = read("SecurityName");
     texts.securityName = g.security.securityName;
-    g.security.authProtocol = IntegerOr(read("AuthProtocol"), 0) + 1;
+    g.security.authProtocol = PositionCode(read("AuthProtocol"));
     texts.authProtocol = std::to_string(g.security.authProtocol);
-    int priv = IntegerOr(read("PrivProtocol"), 0) + 1;
+    int priv = PositionCode(read("PrivProtocol"));
     // The third privacy choice is CBC-IDEA, whose code is 9.
     g.security.privProtocol = priv == 3 ? 9 : priv;
     texts.privProtocol = std::to_string(g.security.privProtocol);

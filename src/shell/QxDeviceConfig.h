@@ -17,12 +17,13 @@ public:
 
     // The file to read: in suite mode beside the program; otherwise under the suite's
     // installation folder recorded in the system settings ("../Conf/MBF/" below its path), or
-    // none when that record does not exist. programFolder ends in "/".
+    // none when the settings hold no such record. programFolder ends in "/".
     static std::optional<std::string> Locate(bool suiteMode, const std::string& programFolder,
                                              const std::string& address);
 
-    // Reads an existing file into the record and the text copies; a missing file changes
-    // nothing. Returns whether the file was read.
+    // Reads an existing file into the record and the text copies; a file that is missing, whose
+    // path cannot be examined or that cannot be opened changes nothing. Returns whether the file
+    // was read.
     static bool Read(const std::string& path, QxSNMPGlobal& global, QxSettingsTexts& texts);
 
     // What the settings dialog writes, as it shows it.

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -175,26 +177,114 @@ bool IsBlank(const std::string& line) {
     return true;
 }
 
-// Reads a text file as lines of at most 1,023 characters each (a longer line continues in the
-// next piece), each piece still carrying its line terminator.
+// True when the bytes are well-formed UTF-8: no stray continuation bytes, no overlong forms,
+// no surrogates, nothing above U+10FFFF.
+bool IsUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        auto c = static_cast<unsigned char>(bytes[i]);
+        size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i < length) {
+            return false;
+        }
+        for (size_t k = 1; k < length; ++k) {
+            auto next = static_cast<unsigned char>(bytes[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The program's texts are UTF-8. Message files written on Windows are often in its Western code
+// page, Windows-1252: Latin-1 except for 0x80 to 0x9F, which hold quotes, dashes and the euro
+// sign (the five unassigned bytes stay the control characters of the same number).
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (char byte : bytes) {
+        auto c = static_cast<unsigned char>(byte);
+        AppendUtf8(out, c >= 0x80 && c < 0xA0 ? High[c - 0x80] : c);
+    }
+    return out;
+}
+
+// Reads a message file as UTF-8 text: as it is when it is valid UTF-8, else converted from
+// Windows-1252. Then splits it into lines of at most 1,023 characters each (a longer line
+// continues in the next piece; a character is never cut), each piece still carrying its line
+// terminator.
 std::optional<std::vector<std::string>> ReadPieces(const std::string& path) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
         return std::nullopt;
     }
-    constexpr size_t LineLimit = 1023;
-    std::vector<std::string> pieces;
-    std::string piece;
-    int c;
-    while ((c = std::fgetc(file.get())) != EOF) {
-        piece.push_back(static_cast<char>(c));
-        if (c == '\n' || piece.size() == LineLimit) {
-            pieces.push_back(std::move(piece));
-            piece.clear();
-        }
+    std::string bytes;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        bytes.append(buffer, n);
     }
     if (std::ferror(file.get())) {
         return std::nullopt;
+    }
+    const std::string text = IsUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
+
+    constexpr size_t LineLimit = 1023;
+    std::vector<std::string> pieces;
+    std::string piece;
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        piece.push_back(c);
+        const bool characterEnds =
+            i + 1 == text.size() || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80;
+        if (!characterEnds) {
+            continue;
+        }
+        ++characters;
+        if (c == '\n' || characters == LineLimit) {
+            pieces.push_back(std::move(piece));
+            piece.clear();
+            characters = 0;
+        }
     }
     if (!piece.empty()) {
         pieces.push_back(std::move(piece));

@@ -26,8 +26,9 @@ public:
     // File name of a table inside the "errMSg/" folder.
     static const char* FileName(int table);
 
-    // Replaces a table by the non-blank lines of a file. A missing, unreadable or blank file
-    // leaves the table as it was; nothing is reported. Returns whether the table was replaced.
+    // Replaces a table by the non-blank lines of a file, read as UTF-8 when it is valid UTF-8
+    // and as Windows-1252 otherwise. A missing, unreadable or blank file leaves the table as it
+    // was; nothing is reported. Returns whether the table was replaced.
     static bool Load(int table, const std::string& path);
 
     // Loads the seven files from a folder (ending in "/" or empty), in the fixed order.

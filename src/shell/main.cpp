@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <string>
 
 namespace {
@@ -36,13 +37,16 @@ int main(int argc, char** argv) {
     }
     TApplication app(argc, argv);
     try {
+        // The title is claimed before any window exists: of two starts for the same host,
+        // exactly one goes on, and the other brings that one's window to the front.
+        auto instanceLink = std::make_unique<TInstanceLink>();
         std::string host = QxCommandLine::InstanceHost(app.Arguments());
         if (!host.empty() &&
-            TInstanceLink::RaiseExisting(std::string(TMainForm::ModelCaption) + " : " + host)) {
+            !instanceLink->Claim(std::string(TMainForm::ModelCaption) + " : " + host)) {
             return 0;
         }
         app.SetTitle(TMainForm::ModelCaption);
-        TMainForm mainForm(app.Arguments(), app.ExeFolder());
+        TMainForm mainForm(app.Arguments(), app.ExeFolder(), std::move(instanceLink));
         app.SetMainForm(&mainForm);
         TConfigForm configForm(&mainForm);
         mainForm.show();

@@ -9,6 +9,7 @@
 #include <net-snmp/library/snmpusm.h>
 
 #include <poll.h>
+#include <sys/socket.h>
 
 #include <algorithm>
 #include <cctype>
@@ -36,6 +37,7 @@ struct RequestTag {
     NetSnmpChannel::Impl* channel = nullptr;
     long ticket = 0;
     bool probe = false;
+    bool abandoned = false;
 };
 
 // Engine OIDs are unsigned long; ours are 32-bit, as the protocol's sub-identifiers are.
@@ -189,6 +191,79 @@ QxVb FromVariable(const netsnmp_variable_list* var) {
     return vb;
 }
 
+// One BER element of `data` at `pos`: its tag, and the position and length of its contents.
+// False when the element does not fit.
+bool ReadElement(const std::string& data, std::size_t& pos, unsigned char& tag,
+                 std::size_t& contentPos, std::size_t& contentLength) {
+    if (pos + 2 > data.size()) {
+        return false;
+    }
+    tag = static_cast<unsigned char>(data[pos]);
+    auto first = static_cast<unsigned char>(data[pos + 1]);
+    std::size_t at = pos + 2;
+    std::size_t length = first;
+    if (first & 0x80) {
+        std::size_t octets = first & 0x7f;
+        if (octets == 0 || octets > 4 || at + octets > data.size()) {
+            return false;
+        }
+        length = 0;
+        for (std::size_t k = 0; k < octets; ++k) {
+            length = (length << 8) | static_cast<unsigned char>(data[at++]);
+        }
+    }
+    if (length > data.size() - at) {
+        return false;
+    }
+    contentPos = at;
+    contentLength = length;
+    pos = at + length;
+    return true;
+}
+
+// The authoritative engine ID of the SNMPv3 message waiting on `socket`, read without taking
+// the datagram; empty when there is none or it is no SNMPv3 message.
+std::string PeekEngineId(int socket) {
+    std::string data(65536, '\0');
+    ssize_t received = ::recv(socket, data.data(), data.size(), MSG_PEEK | MSG_DONTWAIT);
+    if (received <= 0) {
+        return {};
+    }
+    data.resize(static_cast<std::size_t>(received));
+    constexpr unsigned char Sequence = 0x30;
+    constexpr unsigned char Integer = 0x02;
+    constexpr unsigned char OctetString = 0x04;
+    unsigned char tag = 0;
+    std::size_t pos = 0;
+    std::size_t content = 0;
+    std::size_t length = 0;
+    // Message: SEQUENCE { version 3, global data SEQUENCE, security parameters OCTET STRING }
+    if (!ReadElement(data, pos, tag, content, length) || tag != Sequence) {
+        return {};
+    }
+    pos = content;
+    if (!ReadElement(data, pos, tag, content, length) || tag != Integer || length != 1 ||
+        data[content] != 3) {
+        return {};
+    }
+    if (!ReadElement(data, pos, tag, content, length) || tag != Sequence) {
+        return {};
+    }
+    if (!ReadElement(data, pos, tag, content, length) || tag != OctetString) {
+        return {};
+    }
+    // USM security parameters: SEQUENCE { authoritative engine ID OCTET STRING, ... }
+    pos = content;
+    if (!ReadElement(data, pos, tag, content, length) || tag != Sequence) {
+        return {};
+    }
+    pos = content;
+    if (!ReadElement(data, pos, tag, content, length) || tag != OctetString) {
+        return {};
+    }
+    return data.substr(content, length);
+}
+
 long Microseconds(std::int32_t hundredths) {
     return static_cast<long>(std::max<std::int32_t>(hundredths, 1)) * 10000L;
 }
@@ -216,6 +291,9 @@ struct NetSnmpChannel::Impl {
     int failureStatus = 0;
     std::unique_ptr<RequestTag> probeTag;
     std::unordered_map<long, std::unique_ptr<RequestTag>> sent;
+    // Tags of requests ended early that the engine may still call back with; kept until the
+    // engine session is closed.
+    std::vector<std::unique_ptr<RequestTag>> abandoned;
     std::deque<Waiting> waiting;
 
     QxSNMPAnswer Answer(int status, const netsnmp_pdu* response) const {
@@ -282,9 +360,36 @@ struct NetSnmpChannel::Impl {
         flushDue = true;
     }
 
+    // Whether a received engine ID names another engine than the one discovered.
+    bool FromAnotherEngine(const std::string& engineId) const {
+        const netsnmp_session* session = snmp_sess_session(handle);
+        if (engineId.empty() || session->securityEngineIDLen == 0) {
+            return false;
+        }
+        return engineId != std::string(reinterpret_cast<const char*>(session->securityEngineID),
+                                       session->securityEngineIDLen);
+    }
+
+    // Ends the requests the engine still holds: their outcome is "unknown engine" now, and
+    // whatever the engine does with them later (retransmissions, time-outs) is ignored.
+    void AbandonAll() {
+        stale = true;
+        std::vector<long> tickets;
+        for (auto& [ticket, tag] : sent) {
+            tag->abandoned = true;
+            abandoned.push_back(std::move(tag));
+            tickets.push_back(ticket);
+        }
+        sent.clear();
+        std::sort(tickets.begin(), tickets.end());
+        for (long ticket : tickets) {
+            sink(ticket, Answer(NetSnmpStatus::UnknownEngineId, nullptr));
+        }
+    }
+
     int OnEvent(int operation, netsnmp_session* session, netsnmp_pdu* pdu, RequestTag* tag) {
-        if (closing) {
-            return 1; // the outcome is given by the destructor
+        if (closing || tag->abandoned) {
+            return 1; // the outcome is given by the destructor, or was given already
         }
         NetSnmpOutcome outcome;
         switch (operation) {
@@ -584,7 +689,16 @@ void NetSnmpChannel::Read() {
         netsnmp_large_fd_set fds;
         netsnmp_large_fd_set_init(&fds, d.socket + 1);
         NETSNMP_LARGE_FD_SET(d.socket, &fds);
-        snmp_sess_read2(d.handle, &fds);
+        // An SNMPv3 answer from another engine than the one discovered (the agent restarted
+        // with a new engine ID) carries a report the engine cannot take with the old keys: it
+        // drops it, and the request would wait for its whole time-out. Such a datagram ends
+        // the channel's requests at once, so that they are sent again after a new discovery.
+        bool otherEngine = d.key.version == SNMP_VERSION_3 && d.state == State::Ready &&
+                           d.FromAnotherEngine(PeekEngineId(d.socket));
+        int result = snmp_sess_read2(d.handle, &fds);
+        if (otherEngine && result != 0) {
+            d.AbandonAll();
+        }
         netsnmp_large_fd_set_cleanup(&fds);
     }
 }

@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -22,6 +23,10 @@ constexpr int GetNextOnScalars = 10;
 constexpr int RowSuffixTooShort = 14;
 constexpr int UnknownListKind = 15;
 constexpr auto DestructionWait = std::chrono::milliseconds(6000);
+
+bool IsPlaceholder(const std::string& value) {
+    return value == "(NOTDONE)" || value == "(NULL)";
+}
 
 bool IsTable(std::uint8_t kind) {
     return kind == MVT_FMV || kind == MVT_UMV;
@@ -63,28 +68,37 @@ QxSNMPRequest::QxSNMPRequest() {
 QxSNMPRequest::~QxSNMPRequest() {
     active = false;
     auto start = std::chrono::steady_clock::now();
-    // Wakes the wait below even when the event pump is paused, as it is while a completion
-    // runs that destroys its own request.
     // The exchanges whose completion is running now (the owner destroys the request from its
     // callback) are not waited for: they end with this call.
     auto waiting = [this] { return outstanding - completing_ > 0; };
+    QxSNMPSession* session = QxSNMPSession::Global();
+    if (waiting() && session != nullptr && session->IsProcessing()) {
+        // Destroyed from inside a completion: the event pump does not run nested, so this
+        // request's own answers are read here, for as long as its exchanges can last.
+        auto exchange =
+            std::chrono::milliseconds(10L * std::max(timeout, 1)) * (std::max(retries, 0) + 1);
+        auto budget = std::min<std::chrono::milliseconds>(exchange + std::chrono::milliseconds(50),
+                                                          DestructionWait);
+        session->Drain(std::vector<long>(inFlight_.begin(), inFlight_.end()), budget);
+    }
+    // Wakes the wait below even when the event pump is paused.
     std::unique_ptr<QTimer> wake;
-    if (waiting() && QCoreApplication::instance() != nullptr) {
+    if (waiting() && QCoreApplication::instance() != nullptr && session != nullptr &&
+        !session->IsProcessing()) {
         wake = std::make_unique<QTimer>();
         wake->start(20);
     }
-    while (waiting() && std::chrono::steady_clock::now() - start < DestructionWait) {
+    while (waiting() && session != nullptr && !session->IsProcessing() &&
+           std::chrono::steady_clock::now() - start < DestructionWait) {
         if (wake) {
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        } else if (QxSNMPSession* session = QxSNMPSession::Global()) {
+        } else {
             session->ProcessPendingEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        } else {
-            break;
         }
     }
     // Answers still to come must never reach this request or its owner.
-    if (QxSNMPSession* session = QxSNMPSession::Global()) {
+    if (session != nullptr) {
         for (long handle : inFlight_) {
             session->Cancel(handle);
         }
@@ -131,13 +145,30 @@ std::string QxSNMPRequest::EncodedIndex() {
     return index;
 }
 
+QxSNMPRequest::WalkColumn& QxSNMPRequest::Column(int i) {
+    if (walk_.size() != static_cast<size_t>(vars.Count())) {
+        walk_.assign(static_cast<size_t>(vars.Count()), WalkColumn{});
+    }
+    WalkColumn& column = walk_[static_cast<size_t>(i)];
+    const std::string& instance = vars.Entry(i).instanceOid;
+    if (column.left != instance || column.cursor.empty()) {
+        // A walk this request did not leave here: continue from the entry's instance.
+        column = WalkColumn{false, instance, instance};
+    }
+    return column;
+}
+
 QxSNMPRequest::Pdu QxSNMPRequest::BuildFetch(bool first) {
     CheckKind();
-    if (!first && !IsTable(vars.kind)) {
+    bool table = IsTable(vars.kind);
+    if (!first && !table) {
         throw QxError::Framework(GetNextOnScalars);
     }
+    if (first && table) {
+        walk_.assign(static_cast<size_t>(vars.Count()), WalkColumn{});
+    }
     Pdu pdu;
-    pdu.type = IsTable(vars.kind) ? QxPduType::GetNext : QxPduType::Get;
+    pdu.type = table ? QxPduType::GetNext : QxPduType::Get;
     for (int i = 0; i < vars.Count(); ++i) {
         if (!vars.IsReadable(i)) {
             continue;
@@ -146,8 +177,17 @@ QxSNMPRequest::Pdu QxSNMPRequest::BuildFetch(bool first) {
         if (first) {
             vars.Entry(i).instanceOid.clear();
             vb.oid = OidFromText(vars.GetOid(i));
+            if (table) {
+                walk_[static_cast<size_t>(i)].cursor = vars.GetOid(i);
+            }
         } else {
-            vb.oid = OidFromText(vars.Entry(i).instanceOid);
+            // A column that has ended is not asked again; one that answered a later row than
+            // the one delivered is asked again from where it stood.
+            WalkColumn& column = Column(i);
+            if (column.ended) {
+                continue;
+            }
+            vb.oid = OidFromText(column.cursor);
         }
         pdu.vbs.push_back(std::move(vb));
         pdu.entries.push_back(i);
@@ -162,6 +202,11 @@ QxSNMPRequest::Pdu QxSNMPRequest::BuildStore() {
     std::string index = IsTable(vars.kind) ? EncodedIndex() : std::string();
     for (int i = 0; i < vars.Count(); ++i) {
         if (!vars.IsSettable(i) || (IsTable(vars.kind) && i < vars.indexCount)) {
+            continue;
+        }
+        // The texts of an absent value and of a column that ended during a walk are no data:
+        // writing them would send 0, 0.0.0.0 or the text itself to the device.
+        if (IsPlaceholder(vars.Entry(i).value)) {
             continue;
         }
         QxVb vb;
@@ -202,73 +247,134 @@ bool QxSNMPRequest::Fetch(bool first) {
     if (!active) {
         return false;
     }
-    Pdu pdu = BuildFetch(first);
     QxSNMPSession* session = QxSNMPSession::Global();
     if (session == nullptr) {
         throw QxError::Framework(6);
     }
-    QxSNMPAnswer answer = session->Send(pdu.type, MakeTarget(), pdu.vbs);
-    QxMessages::Mapped mapped = QxMessages::MapStatus(answer.status);
-    if (mapped.code != 0 && !(mapped.code == NoSuchName && IsTable(vars.kind))) {
-        throw QxError(mapped.text, mapped.code);
+    // Each resend ends one column, so the loop ends after at most one pass per column.
+    for (bool start = first;; start = false) {
+        Pdu pdu = BuildFetch(start);
+        QxSNMPAnswer answer = session->Send(pdu.type, MakeTarget(), pdu.vbs);
+        QxMessages::Mapped mapped = QxMessages::MapStatus(answer.status);
+        if (mapped.code != 0 && !(mapped.code == NoSuchName && IsTable(vars.kind))) {
+            throw QxError(mapped.text, mapped.code);
+        }
+        Step step = ProcessAnswer(mapped.code, pdu, answer);
+        if (!step.resend) {
+            return step.row;
+        }
     }
-    return ProcessAnswer(mapped.code, pdu, answer).row;
 }
 
 QxSNMPRequest::Step QxSNMPRequest::ProcessAnswer(int code, const Pdu& asked,
                                                  const QxSNMPAnswer& answer) {
-    bool table = IsTable(vars.kind);
-    int ended = 0;
-    bool haveSuffix = false;
-    std::string rowSuffix;
-    for (size_t k = 0; k < asked.entries.size(); ++k) {
-        int i = asked.entries[k];
-        QxSNMPVar& v = vars.Entry(i);
-        std::string base = vars.BaseOid(i);
-        QxVb missing;
-        const QxVb& vb = k < answer.vbs.size() ? answer.vbs[k] : missing;
-        std::string returned = OidToText(vb.oid);
-        if (code == NoSuchName) {
-            // SNMPv1 agents end a walk with noSuchName on the OID that was asked for.
-            if (returned == OidToText(asked.vbs[k].oid)) {
-                return {false, true};
-            }
+    if (!IsTable(vars.kind)) {
+        for (size_t k = 0; k < asked.entries.size(); ++k) {
+            QxVb missing;
+            const QxVb& vb = k < answer.vbs.size() ? answer.vbs[k] : missing;
+            int i = asked.entries[k];
+            ValueFromVb(i, vb);
+            vars.Entry(i).instanceOid = OidToText(vb.oid);
+        }
+        for (int i = 0; i < vars.Count(); ++i) {
+            ApplyFormula(i, true);
+        }
+        return {false, true};
+    }
+    if (code == NoSuchName) {
+        // An SNMPv1 agent refuses the whole get-next when one binding has reached the end of
+        // its view, and names that binding in the error index: that column has ended, the
+        // others go on without it.
+        size_t k = static_cast<size_t>(answer.errorIndex) - 1;
+        if (answer.errorIndex < 1 || k >= asked.entries.size()) {
             QxMessages::Mapped mapped = QxMessages::MapStatus(2);
             throw QxError(mapped.text, mapped.code);
         }
-        if (IsPastColumn(base, v.instanceOid, returned)) {
-            ++ended;
-            v.value = "(NOTDONE)";
-            std::string index = EncodedIndex();
-            v.instanceOid = index.empty() ? base : base + "." + index;
+        int i = asked.entries[k];
+        Column(i).ended = true;
+        vars.Entry(i).value = "(NOTDONE)";
+        if (asked.entries.size() == 1) {
+            return {false, true};
+        }
+        return {false, false, true};
+    }
+    return ProcessRow(asked, answer);
+}
+
+// One step of a table walk. The row is the smallest index any still walking column answered;
+// a column whose answer lies further on has no cell in this row ("(NULL)") and is asked again
+// from the same place, so that sparse columns never shift onto other rows.
+QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer) {
+    size_t count = asked.entries.size();
+    std::vector<QxOid> suffixes(count);
+    std::vector<bool> answered(count, false);
+    bool haveRow = false;
+    QxOid row;
+    for (size_t k = 0; k < count; ++k) {
+        int i = asked.entries[k];
+        std::string base = vars.BaseOid(i);
+        QxVb missing;
+        const QxVb& vb = k < answer.vbs.size() ? answer.vbs[k] : missing;
+        if (IsPastColumn(base, OidToText(asked.vbs[k].oid), OidToText(vb.oid))) {
+            Column(i).ended = true;
             continue;
         }
-        ValueFromVb(i, vb);
-        v.instanceOid = returned;
-        if (!haveSuffix && InColumn(base, returned)) {
-            rowSuffix = returned.substr(base.size() + 1);
-            haveSuffix = true;
+        size_t baseLength = OidFromText(base).size();
+        suffixes[k].assign(vb.oid.begin() + static_cast<long>(baseLength), vb.oid.end());
+        answered[k] = true;
+        if (!haveRow || suffixes[k] < row) {
+            row = suffixes[k];
+            haveRow = true;
         }
     }
-    if (ended == static_cast<int>(asked.entries.size())) {
+    if (!haveRow) {
+        for (int i : asked.entries) {
+            vars.Entry(i).value = "(NOTDONE)";
+        }
         return {false, true};
     }
-    if (table) {
-        std::string rest = rowSuffix;
-        for (int i = 0; i < vars.indexCount && i < vars.Count(); ++i) {
-            if (rest.empty()) {
-                throw QxError::Framework(RowSuffixTooShort);
-            }
-            if (!vars.IsReadable(i)) {
-                vars.Entry(i).instanceOid = vars.BaseOid(i) + "." + rowSuffix;
-            }
-            rest = DecodeIndexPart(i, rest);
+    std::string rowSuffix = OidToText(row);
+    std::vector<int> position(static_cast<size_t>(vars.Count()), -1);
+    for (size_t k = 0; k < count; ++k) {
+        position[static_cast<size_t>(asked.entries[k])] = static_cast<int>(k);
+    }
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i)) {
+            continue;
         }
+        QxSNMPVar& v = vars.Entry(i);
+        WalkColumn& column = Column(i);
+        int k = position[static_cast<size_t>(i)];
+        std::string cell = vars.BaseOid(i) + "." + rowSuffix;
+        if (column.ended) {
+            v.value = "(NOTDONE)";
+            v.instanceOid = cell;
+        } else if (k >= 0 && answered[static_cast<size_t>(k)] &&
+                   suffixes[static_cast<size_t>(k)] == row) {
+            const QxVb& vb = answer.vbs[static_cast<size_t>(k)];
+            ValueFromVb(i, vb);
+            v.instanceOid = OidToText(vb.oid);
+            column.cursor = v.instanceOid;
+        } else {
+            v.value = "(NULL)";
+            v.instanceOid = cell;
+        }
+        column.left = v.instanceOid;
+    }
+    std::string rest = rowSuffix;
+    for (int i = 0; i < vars.indexCount && i < vars.Count(); ++i) {
+        if (rest.empty()) {
+            throw QxError::Framework(RowSuffixTooShort);
+        }
+        if (!vars.IsReadable(i)) {
+            vars.Entry(i).instanceOid = vars.BaseOid(i) + "." + rowSuffix;
+        }
+        rest = DecodeIndexPart(i, rest);
     }
     for (int i = 0; i < vars.Count(); ++i) {
         ApplyFormula(i, true);
     }
-    return {table, !table};
+    return {true, false};
 }
 
 void QxSNMPRequest::FetchAsync(Callback callback, void* owner, bool first) {
@@ -341,12 +447,24 @@ void QxSNMPRequest::SendAsync(QxPduType type, Pdu pdu, Callback callback, void* 
 void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, void* owner,
                              bool processAnswer, const QxSNMPAnswer& answer) {
     inFlight_.erase(handle);
-    // The session was closed with this exchange outstanding: nobody is told.
-    constexpr int SessionClosed = -8;
-    if (answer.status == SessionClosed) {
-        --outstanding;
-        return;
-    }
+    std::shared_ptr<bool> alive = alive_;
+    ++completing_;
+    // The exchange is counted out exactly once, whatever the rest does: a callback may raise
+    // (the binding errors do) or destroy this request.
+    struct CountOut {
+        QxSNMPRequest* request;
+        std::shared_ptr<bool> alive;
+        ~CountOut() {
+            if (*alive) {
+                --request->completing_;
+                --request->outstanding;
+            }
+        }
+    } countOut{this, alive};
+
+    // A session closed under the exchange (its channel replaced because other credentials of
+    // the same user were used) is a failure the owner must hear of, like any other; the
+    // session itself never calls back when it ends with the process.
     QxMessages::Mapped mapped = QxMessages::MapStatus(answer.status);
     QxSNMPError result;
     result.code = mapped.code;
@@ -358,6 +476,12 @@ void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, v
     if (processAnswer && (mapped.code == 0 || (mapped.code == NoSuchName && IsTable(vars.kind)))) {
         try {
             Step step = ProcessAnswer(mapped.code, asked, answer);
+            if (step.resend) {
+                Pdu again = BuildFetch(false);
+                QxPduType type = again.type;
+                SendAsync(type, std::move(again), callback, owner, true);
+                return; // the owner hears from the step sent again
+            }
             result.done = step.done;
             if (mapped.code == NoSuchName) {
                 // The end of an SNMPv1 walk is a success.
@@ -371,16 +495,9 @@ void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, v
             result.done = true;
         }
     }
-    std::shared_ptr<bool> alive = alive_;
-    ++completing_;
     if (callback != nullptr) {
         callback(owner, result, vars);
     }
-    if (!*alive) {
-        return; // the owner destroyed the request in its callback
-    }
-    --completing_;
-    --outstanding;
 }
 
 std::string QxSNMPRequest::Substitute(const std::string& expression) {
@@ -417,8 +534,10 @@ bool QxSNMPRequest::IsPastColumn(const std::string& base, const std::string& pre
         return false;
     }
     if (InColumn(base, returned)) {
-        // An answer that did not advance (SNMPv2c end of view) has ended too.
-        return returned == previous;
+        // An answer that did not advance has ended the column: an SNMPv2c agent repeats the
+        // OID at the end of its view, and an agent whose get-next goes back would otherwise
+        // make the walk endless.
+        return !(OidFromText(previous) < OidFromText(returned));
     }
     return true;
 }

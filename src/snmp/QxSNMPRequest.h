@@ -72,6 +72,15 @@ private:
     struct Step {
         bool row = false;
         bool done = true;
+        // An SNMPv1 agent refused the step for one column that reached the end of its view:
+        // that column has ended and the step is to be sent again without it.
+        bool resend = false;
+    };
+    // Where each column of a table walk stands.
+    struct WalkColumn {
+        bool ended = false;
+        std::string cursor; // the OID the next get-next asks from
+        std::string left;   // the instanceOid the walk left in the entry
     };
 
     void CheckKind() const;
@@ -82,11 +91,15 @@ private:
     void ApplySelection(const std::string& selection, const ValueSource& valueSource);
     // Processes a fetch answer; raises for errors that end the exchange.
     Step ProcessAnswer(int code, const Pdu& asked, const QxSNMPAnswer& answer);
+    Step ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer);
+    // The walk state of entry i; reset when the entry no longer holds what the walk left in it.
+    WalkColumn& Column(int i);
     void SendAsync(QxPduType type, Pdu pdu, Callback callback, void* owner, bool processAnswer);
     void Complete(long handle, const Pdu& asked, Callback callback, void* owner, bool processAnswer,
                   const QxSNMPAnswer& answer);
     QxSNMPTarget MakeTarget() const;
 
+    std::vector<WalkColumn> walk_;
     std::unordered_set<long> inFlight_;
     // Completions running at the moment; an owner may destroy the request from inside one.
     int completing_ = 0;

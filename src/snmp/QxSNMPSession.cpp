@@ -168,6 +168,15 @@ struct QxSNMPSession::Impl {
         bool cancelled = false;
         bool answered = false;
         QxSNMPAnswer answer;
+        // SNMPv3 exchanges keep what they sent, to send it once more after the agent's engine
+        // was discovered again.
+        struct Resend {
+            QxPduType type = QxPduType::Get;
+            QxSNMPTarget target;
+            std::vector<QxVb> vbs;
+        };
+        std::unique_ptr<Resend> resend;
+        bool resent = false;
     };
     using ChannelMap = std::unordered_map<NetSnmpChannelKey, std::unique_ptr<NetSnmpChannel>,
                                           NetSnmpChannelKeyHash>;
@@ -177,7 +186,8 @@ struct QxSNMPSession::Impl {
     // their last request has its outcome.
     std::vector<std::unique_ptr<NetSnmpChannel>> retired;
     std::unordered_map<long, Record> records;
-    std::deque<long> ready; // answered asynchronous exchanges, in arrival order
+    std::deque<long> ready;      // answered asynchronous exchanges, in arrival order
+    std::vector<long> resendDue; // exchanges to send again on a new channel
     long lastTicket = 0;
     bool processing = false;
 
@@ -203,6 +213,16 @@ struct QxSNMPSession::Impl {
         Record& record = it->second;
         if (record.cancelled) {
             records.erase(it);
+            return;
+        }
+        // The agent no longer is the engine the channel knew (restarted with a new engine ID):
+        // the exchange goes out once more after a new discovery, within its own time budget.
+        // Sent from ServiceChannels, never from inside the engine's callback. (A reboot of
+        // the same engine needs nothing of this: the engine takes the new boot count and time
+        // from the agent's authenticated report and sends again by itself.)
+        if (answer.status == NetSnmpStatus::UnknownEngineId && record.resend && !record.resent) {
+            record.resent = true;
+            resendDue.push_back(ticket);
             return;
         }
         record.answer = std::move(answer);
@@ -315,32 +335,65 @@ struct QxSNMPSession::Impl {
             }
         }
         std::erase(retired, nullptr);
+        SendAgain();
+    }
+
+    void SendAgain() {
+        std::vector<long> due;
+        due.swap(resendDue);
+        for (long ticket : due) {
+            auto it = records.find(ticket);
+            if (it == records.end()) {
+                continue;
+            }
+            if (it->second.cancelled) {
+                records.erase(it);
+                continue;
+            }
+            const Record::Resend& r = *it->second.resend;
+            try {
+                NetSnmpChannel& channel = ChannelFor(r.target);
+                const QxSNMPSecurity& s = r.target.security;
+                channel.Send(ticket, r.type, r.vbs, r.target.scope, s.securityLevel,
+                             r.type == QxPduType::Set ? s.writeCommunity : s.readCommunity,
+                             r.target.timeout);
+            } catch (const QxError&) {
+                QxSNMPAnswer failed;
+                failed.status = NetSnmpStatus::UnknownEngineId;
+                failed.agentAddress = ResolveIpv4(r.target.device.address);
+                failed.agentPort = r.target.device.port;
+                Deliver(ticket, std::move(failed));
+            }
+        }
+    }
+
+    // Sleeps until a socket is readable, `deadline` or the next look at the retransmission
+    // timers, whichever comes first, then services the channels.
+    void PollOnce(Clock::time_point deadline) {
+        std::vector<pollfd> sockets;
+        for (const auto& [key, channel] : channels) {
+            sockets.push_back({channel->Socket(), POLLIN, 0});
+        }
+        for (const auto& channel : retired) {
+            sockets.push_back({channel->Socket(), POLLIN, 0});
+        }
+        Clock::time_point now = Clock::now();
+        auto wait = std::min<Clock::duration>(
+            WaitSlice, std::max<Clock::duration>(deadline - now, Clock::duration{}));
+        auto waitMs = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+        ::poll(sockets.data(), sockets.size(), static_cast<int>(waitMs));
+        ServiceChannels();
     }
 
     // Waits for the answer of a synchronous exchange, until `deadline` at the latest. Other
     // answers that arrive meanwhile are only recorded.
     void WaitFor(long ticket, Clock::time_point deadline) {
-        std::vector<pollfd> sockets;
         for (;;) {
             auto it = records.find(ticket);
-            if (it == records.end() || it->second.answered) {
+            if (it == records.end() || it->second.answered || Clock::now() >= deadline) {
                 return;
             }
-            Clock::time_point now = Clock::now();
-            if (now >= deadline) {
-                return;
-            }
-            sockets.clear();
-            for (const auto& [key, channel] : channels) {
-                sockets.push_back({channel->Socket(), POLLIN, 0});
-            }
-            for (const auto& channel : retired) {
-                sockets.push_back({channel->Socket(), POLLIN, 0});
-            }
-            auto wait = std::min<Clock::duration>(WaitSlice, deadline - now);
-            auto waitMs = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
-            ::poll(sockets.data(), sockets.size(), static_cast<int>(waitMs));
-            ServiceChannels();
+            PollOnce(deadline);
         }
     }
 
@@ -355,6 +408,9 @@ struct QxSNMPSession::Impl {
         Record& record = records[ticket];
         record.done = std::move(done);
         record.sync = sync;
+        if (target.security.version == VersionV3) {
+            record.resend.reset(new Record::Resend{type, target, vbs});
+        }
         const QxSNMPSecurity& s = target.security;
         const std::string& community = type == QxPduType::Set ? s.writeCommunity : s.readCommunity;
         try {
@@ -399,6 +455,11 @@ QxSNMPAnswer QxSNMPSession::Send(QxPduType type, const QxSNMPTarget& target,
     long ticket = impl_->Start(type, target, vbs, nullptr, true, discovering);
     impl_->WaitFor(ticket, start + Bound(target, discovering));
     auto it = impl_->records.find(ticket);
+    if (it != impl_->records.end() && !it->second.answered && it->second.resent && !discovering) {
+        // Sent again after a new discovery: the bound of an exchange with discovery holds.
+        impl_->WaitFor(ticket, start + Bound(target, true));
+        it = impl_->records.find(ticket);
+    }
     QxSNMPAnswer answer;
     if (it != impl_->records.end() && it->second.answered) {
         answer = std::move(it->second.answer);
@@ -461,6 +522,34 @@ void QxSNMPSession::ProcessPendingEvents() {
         if (!record.cancelled && record.done) {
             record.done(record.answer);
         }
+    }
+}
+
+void QxSNMPSession::Drain(const std::vector<long>& handles, std::chrono::milliseconds budget) {
+    Clock::time_point deadline = Clock::now() + budget;
+    impl_->ServiceChannels();
+    for (;;) {
+        bool pending = false;
+        for (long handle : handles) {
+            auto it = impl_->records.find(handle);
+            if (it == impl_->records.end() || it->second.cancelled) {
+                continue;
+            }
+            if (!it->second.answered) {
+                pending = true;
+                continue;
+            }
+            Impl::Record record = std::move(it->second);
+            impl_->records.erase(it);
+            std::erase(impl_->ready, handle);
+            if (record.done) {
+                record.done(record.answer);
+            }
+        }
+        if (!pending || Clock::now() >= deadline) {
+            return;
+        }
+        impl_->PollOnce(deadline);
     }
 }
 

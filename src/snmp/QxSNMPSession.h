@@ -3,6 +3,7 @@
 #include "snmp/QxSNMPParams.h"
 #include "snmp/QxVb.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -78,6 +79,12 @@ public:
     // Reads what has arrived, retransmits and times out, then runs the completions that are
     // due. Does nothing when called again from inside a completion.
     void ProcessPendingEvents();
+
+    // Runs the completions of the given exchanges as their answers arrive, until none of them
+    // is pending or `budget` has passed; other answers are only recorded for the pump. Unlike
+    // ProcessPendingEvents it works also from inside a completion, so that a request destroyed
+    // there still hears its own answers.
+    void Drain(const std::vector<long>& handles, std::chrono::milliseconds budget);
 
     // True while ProcessPendingEvents runs (completions included).
     bool IsProcessing() const;

@@ -164,43 +164,33 @@ std::string FloatToText(double value) {
     if (value == 0) {
         return "0";
     }
+    // Rounded to 15 significant digits first: the notation depends on the rounded value, so
+    // that 999999999999999.9 (which rounds to 1E15) is not printed with 16 digits.
     char buf[64];
-    double magnitude = std::fabs(value);
+    std::snprintf(buf, sizeof buf, "%.14E", value);
+    std::string s = buf;
+    size_t e = s.find('E');
+    int exponent = std::atoi(s.c_str() + e + 1);
+    auto trimZeros = [](std::string& digits) {
+        if (digits.find_first_of(".,") == std::string::npos) {
+            return;
+        }
+        while (digits.back() == '0') {
+            digits.pop_back();
+        }
+        if (digits.back() == '.' || digits.back() == ',') {
+            digits.pop_back();
+        }
+    };
     std::string text;
-    if (magnitude >= 0.00001 && magnitude < 1e15) {
+    if (exponent >= -5 && exponent < 15) {
         // Plain notation with 15 significant digits, trailing zeros removed.
-        int intDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
-        int decimals = 15 - intDigits;
-        if (magnitude < 1) {
-            // Leading zeros after the point are not significant.
-            decimals = 15 - static_cast<int>(std::floor(std::log10(magnitude))) - 1;
-        }
-        std::snprintf(buf, sizeof buf, "%.*f", decimals < 0 ? 0 : decimals, value);
+        std::snprintf(buf, sizeof buf, "%.*f", 14 - exponent, value);
         text = buf;
-        size_t point = text.find_first_of(".,");
-        if (point != std::string::npos) {
-            while (text.back() == '0') {
-                text.pop_back();
-            }
-            if (text.back() == '.' || text.back() == ',') {
-                text.pop_back();
-            }
-        }
+        trimZeros(text);
     } else {
-        std::snprintf(buf, sizeof buf, "%.14E", value);
-        std::string s = buf;
-        size_t e = s.find('E');
         std::string mantissa = s.substr(0, e);
-        int exponent = std::atoi(s.c_str() + e + 1);
-        size_t point = mantissa.find_first_of(".,");
-        if (point != std::string::npos) {
-            while (mantissa.back() == '0') {
-                mantissa.pop_back();
-            }
-            if (mantissa.back() == '.' || mantissa.back() == ',') {
-                mantissa.pop_back();
-            }
-        }
+        trimZeros(mantissa);
         text = mantissa + "E" + std::to_string(exponent);
     }
     char point = DecimalPoint();

@@ -18,6 +18,13 @@ bool IsHexSyntax(int syntax) {
            syntax == sxMacaddress || syntax == sxIpv6address;
 }
 
+// The syntax codes a value text can be made for; the part syntaxes (193 and above) are shown by
+// the controls, never converted here.
+bool IsKnownSyntax(int syntax) {
+    return (syntax >= sxBoolean && syntax <= sxObjectid) ||
+           (syntax >= sxIpaddress && syntax <= sxIpv6address);
+}
+
 bool CarriesOctets(const QxVb& vb) {
     return vb.type == QxVb::OctetString || vb.type == QxVb::Opaque;
 }
@@ -127,6 +134,10 @@ std::string NaturalText(const QxVb& vb) {
 }
 
 std::string TextFromVb(int syntax, const QxVb& vb) {
+    // Checked first, so that an answer without a value cannot hide a list that is wrong.
+    if (!IsKnownSyntax(syntax)) {
+        throw QxError::Framework(BadSyntax);
+    }
     if (IsHexSyntax(syntax)) {
         if (vb.HasNoValue()) {
             return "";
@@ -273,9 +284,7 @@ void ValueFromVb(QxSNMPVarList& vars, int i, const QxVb& vb) {
 void ValueToVb(const QxSNMPVarList& vars, int i, QxVb& vb) {
     const QxSNMPVar& v = vars.Entry(i);
     std::string text = InputText(v);
-    bool known = (v.syntax >= sxBoolean && v.syntax <= sxObjectid) ||
-                 (v.syntax >= sxIpaddress && v.syntax <= sxIpv6address);
-    if (!known) {
+    if (!IsKnownSyntax(v.syntax)) {
         throw QxError::Framework(BadSyntax);
     }
     if (text == "(NULL)") {

@@ -1,10 +1,12 @@
 #include "main_window/TInstanceLink.h"
 
-#include <QLocalSocket>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <chrono>
 #include <memory>
@@ -12,12 +14,21 @@
 
 namespace {
 
+// Each test process keeps its instances to itself, so that tests running in parallel (and the
+// modules they start, which inherit the scope) never find one another's windows.
+const bool ScopedInstances = [] {
+    return qputenv("KSW_INSTANCE_SCOPE", QByteArray("tests-") + QByteArray::number(::getpid()));
+}();
+
 // The module as a real process on the offscreen platform, in a folder of its own.
 class Module {
 public:
-    Module(const QString& folder, const QStringList& args) {
+    Module(const QString& folder, const QStringList& args, const QString& tmpDir = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!tmpDir.isEmpty()) {
+            env.insert(QStringLiteral("TMPDIR"), tmpDir);
+        }
         process_.setProcessEnvironment(env);
         process_.setWorkingDirectory(folder);
         process_.setProcessChannelMode(QProcess::MergedChannels);
@@ -31,6 +42,11 @@ public:
         }
     }
     bool Ended(int withinMs) { return process_.waitForFinished(withinMs); }
+    bool Running() {
+        process_.waitForFinished(0);
+        return process_.state() != QProcess::NotRunning;
+    }
+    std::string Output() { return process_.readAll().toStdString(); }
     int ExitCode() const { return process_.exitCode(); }
 
 private:
@@ -41,14 +57,30 @@ private:
 bool Listening(const std::string& title) {
     auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < end) {
-        QLocalSocket probe;
-        probe.connectToServer(QString::fromStdString(TInstanceLink::ServerName(title)));
-        if (probe.waitForConnected(200)) {
+        if (TInstanceLink::Held(title, 200)) {
             return true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return false;
+}
+
+TEST(InstanceLink, ATitleHasOneHolderUntilItIsGivenUp) {
+    const std::string title = "KSW-524P : 127.0.0.23";
+    TInstanceLink first;
+    TInstanceLink second;
+    EXPECT_FALSE(TInstanceLink::Held(title));
+    ASSERT_TRUE(first.Claim(title));
+    EXPECT_TRUE(TInstanceLink::Held(title));
+    // The second asks the first to come forward (it cannot answer here) and does not go on.
+    EXPECT_FALSE(second.Claim(title, 200));
+    EXPECT_FALSE(second.Listen(title));
+    EXPECT_EQ(second.Title(), "");
+    // The window's own title replaces the one claimed at start-up.
+    EXPECT_TRUE(first.Listen("KSW-524P : 127.0.0.24"));
+    EXPECT_FALSE(TInstanceLink::Held(title));
+    EXPECT_TRUE(second.Claim(title));
+    EXPECT_EQ(second.Title(), title);
 }
 
 TEST(SingleInstance, ASecondStartForTheSameHostEndsAndLeavesTheFirst) {
@@ -65,6 +97,43 @@ TEST(SingleInstance, ASecondStartForTheSameHostEndsAndLeavesTheFirst) {
     ASSERT_TRUE(byAddress.Ended(10000));
     EXPECT_EQ(byAddress.ExitCode(), 0);
     EXPECT_FALSE(first.Ended(0));
+}
+
+TEST(SingleInstance, OfTwoRacingStartsExactlyOneKeepsItsWindow) {
+    QTemporaryDir dir;
+    const QStringList args = {QStringLiteral("/I127.0.0.21"), QStringLiteral("/v1")};
+    for (int round = 0; round < 3; ++round) {
+        auto a = std::make_unique<Module>(dir.path(), args);
+        auto b = std::make_unique<Module>(dir.path(), args);
+        // The loser waits at most a few seconds for the winner's answer; a loaded machine may
+        // start both slowly.
+        auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (a->Running() && b->Running() && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ASSERT_NE(a->Running(), b->Running()) << "round " << round << "\n"
+                                              << a->Output() << "\n"
+                                              << b->Output();
+        Module& ended = a->Running() ? *b : *a;
+        Module& kept = a->Running() ? *a : *b;
+        EXPECT_EQ(ended.ExitCode(), 0) << "round " << round;
+        EXPECT_FALSE(kept.Ended(1000)) << "round " << round;
+        EXPECT_TRUE(Listening("KSW-524P : 127.0.0.21")) << "round " << round;
+    }
+}
+
+TEST(SingleInstance, ALongTmpdirDoesNotHideTheRunningInstance) {
+    QTemporaryDir dir;
+    // A TMPDIR of about 200 characters, too long for a socket path below it.
+    QString tmp = dir.path() + QStringLiteral("/") + QString(200 - dir.path().size() - 1, u'd');
+    ASSERT_TRUE(QDir().mkpath(tmp));
+    const QStringList args = {QStringLiteral("/I127.0.0.22"), QStringLiteral("/v1")};
+    Module first(dir.path(), args, tmp);
+    ASSERT_TRUE(Listening("KSW-524P : 127.0.0.22"));
+    Module second(dir.path(), args, tmp);
+    ASSERT_TRUE(second.Ended(10000));
+    EXPECT_EQ(second.ExitCode(), 0);
+    EXPECT_TRUE(first.Running());
 }
 
 TEST(SingleInstance, HelpPrintsTheSwitches) {

@@ -11,10 +11,66 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
+
+// Set in the environment of a test that runs again as a child process (see RunSelf).
+constexpr const char* ChildMarker = "KSW_MAIN_FORM_TEST_CHILD";
+
+// Runs one test of this executable again as a child process, with arguments given as raw bytes
+// (a child's arguments through Qt would be re-encoded as UTF-8). Returns the child's exit
+// status, or -1 when it did not end normally within the time limit; its output goes to `log`.
+int RunSelf(const std::string& test, const std::vector<std::string>& args, const std::string& log) {
+    const std::string self = Application().ExeName();
+    std::vector<std::string> argStrings = {self, "--gtest_filter=" + test};
+    argStrings.insert(argStrings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : argStrings) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    std::string marker = std::string(ChildMarker) + "=1";
+    std::vector<char*> envp;
+    for (char** e = environ; *e != nullptr; ++e) {
+        envp.push_back(*e);
+    }
+    envp.push_back(marker.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = 0;
+    int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        return -1;
+    }
+    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class MainFormTest : public UiTest {
 protected:
@@ -141,6 +197,31 @@ TEST_F(MainFormTest, MessageFilesBesideTheProgramReplaceTheTexts) {
     auto form = Create({"/I127.0.0.1"}, folder);
     EXPECT_EQ(QxMessages::MapStatus(-5).text, "No answer from the switch!");
     EXPECT_EQ(QxMessages::MapStatus(2).text, "Variable does not exist!");
+}
+
+TEST_F(MainFormTest, CommandLineBytesReachTheRecordUnchanged) {
+    // Communities and pass phrases in an 8-bit encoding other than UTF-8 (here Latin-1) must
+    // reach the device byte for byte.
+    const std::vector<std::string> given = {"/I127.0.0.1", "/Rcomm\xE9", "/W\xE9t\xE9",
+                                            "/v3",         "/nus\xE9r",  "/Ppriv\xA7\xFF"};
+    if (std::getenv(ChildMarker) == nullptr) {
+        std::string log = dir_.filePath(QStringLiteral("child.log")).toStdString();
+        int status = RunSelf("MainFormTest.CommandLineBytesReachTheRecordUnchanged", given, log);
+        std::ifstream in(log);
+        EXPECT_EQ(status, 0) << std::string(std::istreambuf_iterator<char>(in), {});
+        return;
+    }
+    // In the child: the test entry appends arguments of its own after the given ones.
+    const std::vector<std::string>& args = Application().Arguments();
+    ASSERT_GE(args.size(), given.size());
+    const std::vector<std::string> received(args.begin(), args.begin() + given.size());
+    EXPECT_EQ(received, given);
+    auto form = Create(received);
+    EXPECT_EQ(SnmpGlobal().security.readCommunity, "comm\xE9");
+    EXPECT_EQ(SnmpGlobal().security.writeCommunity, "\xE9t\xE9");
+    EXPECT_EQ(SnmpGlobal().security.securityName, "us\xE9r");
+    EXPECT_EQ(SnmpGlobal().security.privPassword, "priv\xA7\xFF");
+    EXPECT_EQ(form->SettingsTexts().readCommunity, "comm\xE9");
 }
 
 TEST_F(MainFormTest, ClosingAsksFirst) {

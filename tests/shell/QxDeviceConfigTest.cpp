@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +62,11 @@ TEST_F(DeviceConfigTest, ConversionsOfTheStoredPositions) {
         {"AgentPort=abc\r\nVersion=3", 1, 1, 1, 161, 3},
         {"AgentPort=  1161  \r\nVersion=", 1, 1, 1, 1161, 0},
         {"agentport=70000", 1, 1, 1, 70000 % 65536, 0},
+        // A position whose code would not fit in 32 bits counts as malformed.
+        {"PrivProtocol=2147483647", 1, 1, 1, 161, 0},
+        {"AuthProtocol=2147483647\r\nSecurityLevel=2147483647", 1, 1, 1, 161, 0},
+        {"PrivProtocol=2147483646", 1, 2147483647, 1, 161, 0},
+        {"AuthProtocol=-2147483648", -2147483647, 1, 1, 161, 0},
     };
     for (const Case& c : cases) {
         QxSNMPGlobal g;
@@ -75,12 +81,40 @@ TEST_F(DeviceConfigTest, ConversionsOfTheStoredPositions) {
     }
 }
 
-TEST_F(DeviceConfigTest, MissingFileChangesNothing) {
-    QxSNMPGlobal g;
-    g.security.version = 3;
-    QxSettingsTexts texts;
-    EXPECT_FALSE(QxDeviceConfig::Read(Path("none.cfg"), g, texts));
-    EXPECT_EQ(g.security.version, 3);
+TEST_F(DeviceConfigTest, MissingOrUnexaminablePathChangesNothing) {
+    // A folder that is its own symbolic link, a name longer than a file name may be, a folder
+    // its owner may not enter, a file its owner may not read: each means no file.
+    std::filesystem::create_symlink(Path("loop"), Path("loop"));
+    std::string locked = Path("locked");
+    std::filesystem::create_directory(locked);
+    Write("locked/127.0.0.1.cfg", "[Program Information]\r\nVersion=1\r\n");
+    std::string unreadable = Write("unreadable.cfg", "[Program Information]\r\nVersion=1\r\n");
+    ::chmod(unreadable.c_str(), 0);
+    ::chmod(locked.c_str(), 0);
+    struct {
+        std::string path;
+        bool needsNonRoot; // root may enter any folder
+    } cases[] = {
+        {Path("none.cfg"), false},
+        {Path("loop/127.0.0.1.cfg"), false},
+        {Path(std::string(300, 'x') + ".cfg"), false},
+        {locked + "/127.0.0.1.cfg", true},
+        {unreadable, true},
+    };
+    for (const auto& c : cases) {
+        if (c.needsNonRoot && ::geteuid() == 0) {
+            continue;
+        }
+        QxSNMPGlobal g;
+        g.security.version = 3;
+        QxSettingsTexts texts;
+        bool read = true;
+        EXPECT_NO_THROW(read = QxDeviceConfig::Read(c.path, g, texts)) << c.path;
+        EXPECT_FALSE(read) << c.path;
+        EXPECT_EQ(g.security.version, 3) << c.path;
+        EXPECT_EQ(texts.version, "") << c.path;
+    }
+    ::chmod(locked.c_str(), 0700);
 }
 
 QxDeviceConfig::Values SampleValues() {
@@ -181,7 +215,13 @@ TEST_F(DeviceConfigTest, SuiteModeAndLocation) {
               "/opt/velsyn_ems/bin/10.0.0.7.cfg");
 
     // Stand-alone: the suite's installation folder from the system settings, when recorded.
+    // Without the settings file, or with one that lacks the key, nothing is read.
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir_.path());
+    EXPECT_EQ(QxDeviceConfig::Locate(false, "/x/", "10.0.0.7"), std::nullopt);
+    {
+        QSettings s(QSettings::SystemScope, QStringLiteral("Velsyn"), QStringLiteral("Orvix5.1"));
+        s.setValue(QStringLiteral("ExePath/Version"), QStringLiteral("5.1"));
+    }
     EXPECT_EQ(QxDeviceConfig::Locate(false, "/x/", "10.0.0.7"), std::nullopt);
     {
         QSettings s(QSettings::SystemScope, QStringLiteral("Velsyn"), QStringLiteral("Orvix5.1"));

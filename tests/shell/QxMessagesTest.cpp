@@ -110,6 +110,37 @@ TEST_F(MessagesTest, LongLinesAreSplitAndLineBreaksAreEscaped) {
     EXPECT_EQ(QxMessages::Entry(0, 3), "last");
 }
 
+TEST_F(MessagesTest, FilesAreReadAsUtf8OrElseAsWindows1252) {
+    const std::string uuml = "\xC3\xBC"; // u with diaeresis in UTF-8
+    struct {
+        const char* name;
+        std::string bytes;
+        std::string first;
+        std::string second;
+    } cases[] = {
+        {"utf8", "Fehler: ung" + uuml + "ltig\nZweite\n", "Fehler: ung" + uuml + "ltig", "Zweite"},
+        {"cp1252", "Fehler: ung\xFCltig\r\nZweite\r\n", "Fehler: ung" + uuml + "ltig", "Zweite"},
+        // The code points of 0x80 to 0x9F differ from Latin-1: quotes, the euro sign.
+        {"cp1252 quotes", "\x93Preis\x94 \x80\nx", "\xE2\x80\x9CPreis\xE2\x80\x9D \xE2\x82\xAC",
+         "x"},
+        // One byte that is not UTF-8 makes the whole file Windows-1252.
+        {"mixed", "caf\xC3\xA9\nung\xFCltig", "caf\xC3\x83\xC2\xA9", "ung" + uuml + "ltig"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QxMessages::Load(QxMessages::Snmp, Write("snmp.err", c.bytes))) << c.name;
+        EXPECT_EQ(QxMessages::Entry(QxMessages::Snmp, 0), c.first) << c.name;
+        EXPECT_EQ(QxMessages::Entry(QxMessages::Snmp, 1), c.second) << c.name;
+    }
+    // The line limit counts characters: a long line is never cut inside one.
+    std::string longLine;
+    for (int i = 0; i < 1030; ++i) {
+        longLine += uuml;
+    }
+    ASSERT_TRUE(QxMessages::Load(QxMessages::Common, Write("common.err", longLine + "\n")));
+    EXPECT_TRUE(QxMessages::Entry(QxMessages::Common, 0) == longLine.substr(0, 2 * 1023));
+    EXPECT_EQ(QxMessages::Entry(QxMessages::Common, 1), longLine.substr(0, 2 * 7));
+}
+
 TEST_F(MessagesTest, LoadFolderReadsEveryPresentFile) {
     Write("snmpclass.err", "Timed out, see the cable\n");
     Write("snmp.msg", "G [ERROR]\nS [ERROR]\n");

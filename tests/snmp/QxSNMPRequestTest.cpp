@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -189,6 +191,71 @@ TEST_F(RequestTest, WalkOfAColumnBeyondTheViewEndsWithoutRows) {
     }
 }
 
+constexpr UISnmpVar SparseColumns[] = {
+    {"1.3.6.1.4.1.32473.99.3.1.1", "Index", sxInteger, acReadonly},
+    {"1.3.6.1.4.1.32473.99.3.1.2", "Name", sxDisplaystr, acReadonly},
+    {},
+};
+
+constexpr UISnmpVar LoopingColumn[] = {
+    {"1.3.6.1.4.1.32473.99.4.1.1", "Looping", sxInteger, acReadonly},
+    {},
+};
+
+constexpr UISnmpVar OneColumnBeyondTheView[] = {
+    {"1.3.6.1.4.1.32473.99.3.1.1", "Index", sxInteger, acReadonly},
+    {"2.1.1", "Nothing", sxInteger, acReadonly},
+    {},
+};
+
+// Walks that must keep every cell on its own row and end, synchronously and asynchronously,
+// over SNMPv1 and SNMPv2c: a column lacking a row, an agent whose get-next goes back, and a
+// column that reaches the end of the agent's view while another goes on.
+TEST_F(RequestTest, WalksKeepCellsOnTheirRowsAndEnd) {
+    using Rows = std::vector<std::vector<std::string>>;
+    struct {
+        const char* what;
+        const UISnmpVar* table;
+        Rows rows;
+    } cases[] = {
+        {"sparse column", SparseColumns, {{"1", "one"}, {"2", "(NULL)"}, {"3", "three"}}},
+        {"get-next going back", LoopingColumn, {{"1"}, {"2"}}},
+        {"one column beyond the view",
+         OneColumnBeyondTheView,
+         {{"1", "(NOTDONE)"}, {"2", "(NOTDONE)"}, {"3", "(NOTDONE)"}}},
+    };
+    for (const auto& c : cases) {
+        for (int version : {0, 1}) {
+            SCOPED_TRACE(std::string(c.what) + " v" + std::to_string(version));
+            auto r = Request(version, c.table, MVT_FMV, 1);
+            EXPECT_EQ(Walk(*r), c.rows);
+
+            auto a = Request(version, c.table, MVT_FMV, 1);
+            AsyncWalker w(*a);
+            w.keepValues = true;
+            w.Start();
+            ASSERT_TRUE(PumpUntil([&] { return w.ended; }));
+            EXPECT_EQ(w.code, 0);
+            EXPECT_EQ(w.values, c.rows);
+            EXPECT_EQ(a->outstanding, 0);
+        }
+    }
+}
+
+// A cell the row lacks points at that row, so that writing it back goes to the right row.
+TEST_F(RequestTest, AMissingCellNamesItsOwnRow) {
+    auto r = Request(1, SparseColumns, MVT_FMV, 1);
+    ASSERT_TRUE(r->Fetch(true));
+    ASSERT_TRUE(r->Fetch(false));
+    EXPECT_EQ(r->vars.Entry(0).value, "2");
+    EXPECT_EQ(r->vars.Entry(1).value, "(NULL)");
+    EXPECT_EQ(r->vars.Entry(1).instanceOid, "1.3.6.1.4.1.32473.99.3.1.2.2");
+    ASSERT_TRUE(r->Fetch(false));
+    EXPECT_EQ(r->vars.Entry(1).value, "three");
+    EXPECT_EQ(r->vars.Entry(1).instanceOid, "1.3.6.1.4.1.32473.99.3.1.2.3");
+    EXPECT_FALSE(r->Fetch(false));
+}
+
 constexpr UISnmpVar HighCapacity[] = {
     {"1.3.6.1.2.1.31.1.1.1.6.1", "HC In Octets", sxCounter64, acReadonly},
     {},
@@ -289,6 +356,54 @@ TEST_F(RequestTest, SnmpV3Users) {
     }
 }
 
+constexpr UISnmpVar RebootCommand[] = {
+    {"1.3.6.1.4.1.32473.12.1.2.19", "Reboot", sxInteger, acReadwrite},
+    {},
+};
+
+constexpr UISnmpVar EngineBoots[] = {
+    {"1.3.6.1.6.3.10.2.1.2", "Engine Boots", sxInteger, acReadonly},
+    {},
+};
+
+// After the device reboots (its engine boots once more and its engine time starts again), the
+// first SNMPv3 request already succeeds: the time window is synchronised again at once.
+TEST_F(RequestTest, SnmpV3AfterTheDeviceRebooted) {
+    TestAgent device(TestAgent::Kind::Simulator, {"--reboot-seconds", "1"});
+    auto v3 = [&](const UISnmpVar* table) {
+        auto r = Request(3, table, SVT_SV, 0, device);
+        r->security.securityModel = 3;
+        r->security.securityLevel = 3;
+        r->security.securityName = "SHA_DES_User";
+        r->security.authProtocol = QxSNMPSecurity::AuthSha;
+        r->security.authPassword = "shadespass1";
+        r->security.privProtocol = QxSNMPSecurity::PrivDes;
+        r->security.privPassword = "shadespriv1";
+        return r;
+    };
+    auto boots = v3(EngineBoots);
+    boots->Fetch(true);
+    int before = std::stoi(boots->vars.Entry(0).value);
+
+    auto reboot = Request(1, RebootCommand, SVT_SV, 0, device);
+    reboot->vars.Entry(0).value = "1";
+    reboot->Store();
+    // Back when SNMPv2c answers again.
+    auto probe = Request(1, SystemGroup, SVT_SV, 0, device);
+    probe->timeout = 20;
+    bool back = false;
+    for (int attempt = 0; attempt < 20 && !back; ++attempt) {
+        try {
+            probe->Fetch(true);
+            back = true;
+        } catch (const QxError&) {
+        }
+    }
+    ASSERT_TRUE(back);
+    EXPECT_NO_THROW(boots->Fetch(true));
+    EXPECT_EQ(std::stoi(boots->vars.Entry(0).value), before + 1);
+}
+
 TEST_F(RequestTest, StoreWritesOnlyTheSelectionAndRestoresTheList) {
     auto r = Request(1, TwoSettings, SVT_SV, 0);
     r->Fetch(true);
@@ -309,6 +424,25 @@ TEST_F(RequestTest, StoreWritesOnlyTheSelectionAndRestoresTheList) {
     EXPECT_EQ(r->vars.Entry(1).value, zoneBefore);
     r->Fetch(true);
     EXPECT_EQ(r->vars.Entry(1).value, newZone);
+}
+
+// "(NOTDONE)" and "(NULL)" stand for values the device did not give; a store leaves them out
+// instead of writing 0 or a null over the device's setting.
+TEST_F(RequestTest, StoreLeavesPlaceholdersOut) {
+    auto r = Request(1, TwoSettings, SVT_SV, 0);
+    r->vars.Entry(1).value = "480";
+    r->Store("1");
+    for (const char* placeholder : {"(NOTDONE)", "(NULL)"}) {
+        SCOPED_TRACE(placeholder);
+        r->Fetch(true);
+        std::string rmon = r->vars.Entry(0).value == "enabled" ? "disabled" : "enabled";
+        r->vars.Entry(0).value = rmon;
+        r->vars.Entry(1).value = placeholder;
+        EXPECT_NO_THROW(r->Store());
+        r->Fetch(true);
+        EXPECT_EQ(r->vars.Entry(0).value, rmon);
+        EXPECT_EQ(r->vars.Entry(1).value, "480");
+    }
 }
 
 TEST_F(RequestTest, StoreErrorsRaiseAfterRestoring) {
@@ -440,6 +574,91 @@ TEST_F(RequestTest, AnOwnerMayDestroyTheRequestInItsCallback) {
     ASSERT_TRUE(PumpUntil([&] { return owner.calls > 0; }));
     EXPECT_EQ(owner.calls, 1);
     EXPECT_EQ(owner.request, nullptr);
+}
+
+// A callback that raises (the bindings raise their errors from completions) still counts its
+// exchange out, so that nobody waits for it for ever.
+TEST_F(RequestTest, ACallbackThatRaisesStillCountsOut) {
+    auto r = Request(1, SystemGroup, SVT_SV, 0);
+    auto raise = [](void*, const QxSNMPError&, QxSNMPVarList&) {
+        throw QxError("Binding failed", -517);
+    };
+    r->FetchAsync(raise, nullptr, true);
+    // The session is served directly: an exception must not cross the window event loop.
+    bool raised = false;
+    auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!raised && std::chrono::steady_clock::now() < limit) {
+        try {
+            QxSNMPSession::Global()->ProcessPendingEvents();
+        } catch (const QxError& e) {
+            raised = e.Code() == -517;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(r->outstanding, 0);
+}
+
+// A request destroyed from inside another request's completion still hears its own answer,
+// although the event pump does not run nested, and the destruction takes no longer than the
+// exchange can last.
+TEST_F(RequestTest, ARequestDestroyedInsideAnotherCompletionGetsItsAnswer) {
+    struct Owner {
+        std::unique_ptr<QxSNMPRequest> other;
+        Completions seen;
+        int calls = 0;
+        std::chrono::steady_clock::duration destruction{};
+        static void Done(void* self, const QxSNMPError&, QxSNMPVarList&) {
+            auto* o = static_cast<Owner*>(self);
+            ++o->calls;
+            auto start = std::chrono::steady_clock::now();
+            o->other.reset();
+            o->destruction = std::chrono::steady_clock::now() - start;
+        }
+    };
+    for (int port : {sim_->Port(), FreeUdpPort()}) {
+        SCOPED_TRACE(port);
+        Owner owner;
+        auto first = Request(1, SystemGroup, SVT_SV, 0);
+        owner.other = Request(1, SystemGroup, SVT_SV, 0);
+        owner.other->device.port = static_cast<std::uint16_t>(port);
+        owner.other->timeout = 30;
+        owner.other->vars.name = "other";
+        first->FetchAsync(&Owner::Done, &owner, true);
+        owner.other->FetchAsync(&Completions::Record, &owner.seen, true);
+        ASSERT_TRUE(PumpUntil([&] { return owner.calls > 0; }));
+        ASSERT_EQ(owner.seen.results.size(), 1u);
+        EXPECT_EQ(owner.seen.results[0].code, port == sim_->Port() ? 0 : -405);
+        EXPECT_TRUE(owner.seen.results[0].done);
+        // Two tries of 0.3 s at most, against the 6 s of an unserved wait.
+        EXPECT_LT(owner.destruction, std::chrono::seconds(2));
+    }
+}
+
+// When a user's credentials change, the exchanges still on the channel of the old ones end;
+// their owners are told, with an error, instead of waiting for ever.
+TEST_F(RequestTest, ExchangesOfAReplacedChannelEndWithAnError) {
+    int port = FreeUdpPort(); // nobody answers: the old channel is still discovering
+    auto v3 = [&](const char* authPassword) {
+        auto r = Request(3, SystemGroup, SVT_SV, 0);
+        r->device.port = static_cast<std::uint16_t>(port);
+        r->timeout = 30;
+        r->security.securityModel = 3;
+        r->security.securityLevel = 2;
+        r->security.securityName = "MD5_User";
+        r->security.authProtocol = QxSNMPSecurity::AuthMd5;
+        r->security.authPassword = authPassword;
+        return r;
+    };
+    Completions seen;
+    auto old = v3("wrongpass1");
+    old->FetchAsync(&Completions::Record, &seen, true);
+    auto corrected = v3("md5userpass");
+    corrected->FetchAsync(&Completions::Record, &seen, true);
+    ASSERT_TRUE(PumpUntil([&] { return !seen.results.empty(); }, std::chrono::milliseconds(1500)));
+    EXPECT_EQ(seen.results[0].code, -408);
+    EXPECT_TRUE(seen.results[0].done);
+    EXPECT_EQ(old->outstanding, 0);
 }
 
 TEST_F(RequestTest, InactiveRequestsSendNothing) {

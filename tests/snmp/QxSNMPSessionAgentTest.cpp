@@ -438,13 +438,26 @@ TEST(QxSNMPSessionReplacedAgent, RediscoversANewEngine) {
         TestAgent first(TestAgent::Kind::Snmpd, listen);
         ASSERT_EQ(session.Send(QxPduType::Get, target, Names({SysUpTime})).status, 0);
     }
-    TestAgent second(TestAgent::Kind::Snmpd, listen);
-    // The first request still carries the old engine's ID; the new agent's report about it
-    // cannot be authenticated, so it times out, and the next request discovers the new engine.
-    target.timeout = 30;
-    EXPECT_EQ(session.Send(QxPduType::Get, target, Names({SysUpTime})).status, -5);
+    // The first request after each replacement still carries the old engine's ID; the new
+    // agent's report about it cannot be taken with the old keys, so the engine is discovered
+    // again and the request sent once more, well within its own time-out: synchronously, then
+    // asynchronously.
+    target.timeout = 100;
+    auto replacement = std::make_unique<TestAgent>(TestAgent::Kind::Snmpd, listen);
+    Clock::time_point start = Clock::now();
     QxSNMPAnswer a = session.Send(QxPduType::Get, target, Names({SysUpTime}));
     EXPECT_EQ(a.status, 0) << QxMessages::MapStatus(a.status).text;
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(900));
+
+    replacement.reset();
+    replacement = std::make_unique<TestAgent>(TestAgent::Kind::Snmpd, listen);
+    int status = 1;
+    start = Clock::now();
+    session.SendAsync(QxPduType::Get, target, Names({SysUpTime}),
+                      [&](const QxSNMPAnswer& answer) { status = answer.status; });
+    EXPECT_TRUE(PumpUntil([&] { return status != 1; }));
+    EXPECT_EQ(status, 0) << QxMessages::MapStatus(status).text;
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(900));
 }
 
 // Without an agent every exchange ends in a time-out within its bound, SNMPv3 discovery

@@ -188,6 +188,12 @@ TEST(ValueTexts, UnknownSyntaxRaisesBadSyntax) {
             EXPECT_EQ(e.Text(), "Bad SNMP syntax!");
         }
         EXPECT_THROW(ValueFromVb(list, 0, Int(1)), QxError) << syntax;
+        // An answer without a value (null, or an SNMPv2 exception) does not hide the fault.
+        for (QxVb::Type none : {QxVb::Null, QxVb::NoSuchInstance, QxVb::EndOfMibView}) {
+            QxVb empty;
+            empty.type = none;
+            EXPECT_THROW(ValueFromVb(list, 0, empty), QxError) << syntax << " " << int(none);
+        }
         EXPECT_THROW(EncodeIndexPart(list, 0), QxError) << syntax;
         EXPECT_THROW(DecodeIndexPart(list, 0, "1.2"), QxError) << syntax;
     }
@@ -312,6 +318,11 @@ TEST(ValueForms, FloatingText) {
         {123456789012345.0, "123456789012345"},
         {1e15, "1E15"},
         {1.0 / 3.0, "0.333333333333333"},
+        // The notation follows the value after rounding to 15 digits.
+        {999999999999999.9, "1E15"},
+        {-999999999999999.9, "-1E15"},
+        {0.0000099999999999999999, "0.00001"},
+        {9.99999999999999999, "10"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FloatToText(c.value), c.text);

@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTextDocument>
 
 namespace {
 
@@ -92,6 +94,34 @@ TEST_F(MessageBoxTest, RealBoxReturnsTheButtonTheUserPressed) {
     }
     MessageScript::SetScriptMode(true);
     EXPECT_TRUE(MessageScript::Log().empty());
+}
+
+TEST_F(MessageBoxTest, TextsAreShownAsPlainText) {
+    // Texts come from message files, device values and exceptions; markup in them is text.
+    const std::string text = "<b>Port 1</b> down: <i>check & retry</i>";
+    ASSERT_TRUE(Qt::mightBeRichText(QString::fromStdString(text)));
+    MessageScript::SetScriptMode(false);
+    QObject context;
+    Qt::TextFormat format = Qt::RichText;
+    Qt::TextFormat labelFormat = Qt::RichText;
+    QString shownText;
+    PostCall(&context, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        shownText = box->text();
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text() == box->text()) {
+                labelFormat = label->textFormat();
+            }
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(MessageBox(text, "ksw", mbOK, miWarning), mrOk);
+    MessageScript::SetScriptMode(true);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(labelFormat, Qt::PlainText);
+    EXPECT_EQ(shownText, QString::fromStdString(text));
 }
 
 } // namespace

@@ -25,9 +25,11 @@ bool TakesTabFocus(const QWidget* w, const QWidget* window) {
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     theApplication = this;
-    const QStringList all = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        arguments_.push_back(ToStdString(all.at(i)));
+    // The arguments as the bytes they were given in, not decoded: a community or pass phrase in
+    // another 8-bit encoding must reach the device unchanged. The constructor above has taken
+    // Qt's own options out of argv.
+    for (int i = 1; i < argc; ++i) {
+        arguments_.emplace_back(argv[i]);
     }
     title_ = ExeFileName();
 }

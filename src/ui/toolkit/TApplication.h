@@ -21,7 +21,7 @@ public:
     std::string ExeName() const;
     std::string ExeFolder() const;
     std::string ExeFileName() const;
-    // The command-line arguments after the program name, as given.
+    // The command-line arguments after the program name, as given: the bytes, not decoded.
     const std::vector<std::string>& Arguments() const { return arguments_; }
 
     // Caption of the standard boxes; the program file's name at first.

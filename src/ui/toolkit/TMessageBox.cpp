@@ -148,6 +148,8 @@ TModalResult MessageBox(const std::string& text, const std::string& caption, TMs
     }
     QWidget* parent = owner != nullptr ? owner->window() : QApplication::activeWindow();
     QMessageBox box(QtIcon(icon), ToQString(caption), ToQString(text), QtButtons(buttons), parent);
+    // Texts come from message files, device values and exceptions: never guess markup in them.
+    box.setTextFormat(Qt::PlainText);
     return FromQt(box.exec(), buttons);
 }
 

@@ -28,8 +28,9 @@ enum TMsgButtons : int {
 };
 enum TMsgIcon : int { miNone, miInformation, miWarning, miError, miQuestion };
 
-// Every message box of the program goes through here: a modal box with the text, the caption,
-// the buttons and the icon, owned by `owner`'s window (the active window when none is given).
+// Every message box of the program goes through here: a modal box with the text (always plain
+// text), the caption, the buttons and the icon, owned by `owner`'s window (the active window
+// when none is given).
 // Returns the button pressed. With the script below active, no box is shown.
 TModalResult MessageBox(const std::string& text, const std::string& caption,
                         TMsgButtons buttons = mbOK, TMsgIcon icon = miNone,
