@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/TControl.h"
+#include "vocab/QxTextField.h"
 
 #include <QLineEdit>
 
@@ -14,16 +15,18 @@
 // the user can type; the program may still put a longer text in, which the user can then only
 // shorten. OnKeyPress sees every character typed, also in a read-only field, and may swallow
 // it by setting the key to 0.
-class TEdit : public TControlT<QLineEdit> {
+//
+// An edit is the text field that edit constraints govern: they take over OnChange and OnExit.
+class TEdit : public TControlT<QLineEdit>, public QxTextField {
 public:
     explicit TEdit(QWidget* parent);
     ~TEdit() override;
 
-    std::string Text() const;
-    void SetText(const std::string& text);
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
     // 0: no limit.
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length);
+    int MaxLength() const override { return maxLength_; }
+    void SetMaxLength(int length) override;
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
     // Position of the text cursor, in characters from the start.
@@ -34,6 +37,15 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;
     std::function<void(char32_t& key)> OnKeyPress;
+
+    // The control's own geometry, Tag and focus, as a text field.
+    int Width() const override { return TControl::Width(); }
+    void SetWidth(int width) override { TControl::SetWidth(width); }
+    int Tag() const override { return TControl::Tag(); }
+    bool Focused() const override { return TControl::Focused(); }
+    void SetFocus() override { TControl::SetFocus(); }
+    TNotifyEvent& ChangeHandler() override { return OnChange; }
+    TNotifyEvent& ExitHandler() override { return OnExit; }
 
 protected:
     QPalette::ColorRole BackRole() const override { return QPalette::Base; }
