@@ -33,6 +33,8 @@ private:
 
 TListItem::TListItem(TListView* view) : QTreeWidgetItem(view, QTreeWidgetItem::UserType) {}
 
+TListItem::TListItem() : QTreeWidgetItem(QTreeWidgetItem::UserType) {}
+
 std::string TListItem::Caption() const {
     return ToStdString(text(0));
 }
@@ -193,6 +195,23 @@ TListItem* TListView::AddItem() {
     auto* item = new TListItem(this);
     PrepareItem(item);
     return item;
+}
+
+void TListView::AddRows(const std::vector<std::vector<std::string>>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const std::vector<std::string>& row : rows) {
+        auto* item = new TListItem();
+        if (!row.empty()) {
+            item->SetCaption(row[0]);
+        }
+        for (size_t c = 1; c < row.size(); ++c) {
+            item->AddSubItem(row[c]);
+        }
+        PrepareItem(item);
+        items.append(item);
+    }
+    addTopLevelItems(items);
 }
 
 TListItem* TListView::Item(int i) const {
