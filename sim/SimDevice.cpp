@@ -32,6 +32,24 @@ uint64_t Hash(int port, uint64_t period) {
     return Mix(static_cast<uint64_t>(port) * 1000003u + period);
 }
 
+// A fixed shuffle of the 256 octet values: every step (odd multiplier, added constant, xor
+// with a right shift) is one-to-one, so distinct inputs give distinct outputs.
+uint8_t Shuffle(uint8_t x) {
+    x = static_cast<uint8_t>(x * 167u + 89u);
+    x = static_cast<uint8_t>(x ^ (x >> 3));
+    return static_cast<uint8_t>(x * 29u + 7u);
+}
+
+// Whether a linked port carries traffic in the given second, which flashes its LED. The eight
+// cabled ports take their bits from the shuffled second, so that two readings at least a
+// second (and less than four minutes) apart never show the same pattern; the other ports
+// are busy two seconds in three at random.
+bool Busy(int port, uint64_t second) {
+    if (port <= 8)
+        return ((Shuffle(static_cast<uint8_t>(second)) >> (port - 1)) & 1u) != 0;
+    return Hash(port, second) % 3 != 0;
+}
+
 SimEntry Fixed(SimValue value, SimAccess access = SimAccess::ReadOnly,
                SimConstraint constraint = {}) {
     SimEntry entry;
@@ -128,6 +146,8 @@ bool SimDevice::LinkInPeriod(int port, uint64_t period) const {
         return true; // cabled ports and the uplinks
     if (port <= 16)
         return Hash(port, period) % 5 != 0; // mostly up, now and then a short drop
+    if (port == 17)
+        return period % 2 == 0; // a device that restarts over and over: up one period, down one
     if (port <= 20)
         return Hash(port, period) % 3 == 0; // a device that is switched on and off
     return false;                           // ports 21 to 24 unused, combo port 26 has no module
@@ -146,7 +166,11 @@ int SimDevice::PoeLed(int port) const {
     const uint64_t period = static_cast<uint64_t>(advancedTo_ / PeriodSeconds);
     if (port == 7)
         return period % 2 == 0 ? 1 : 3; // a powered device that overloads its port now and then
-    if (port <= 6 || (port <= 12 && ports_[port].link))
+    if (port <= 6)
+        return 1;
+    // Powered devices on flapping ports draw power while their link is up: phones on 9 to
+    // 12, cameras and access points that are switched on and off on 17 to 20.
+    if (((port >= 9 && port <= 12) || (port >= 17 && port <= 20)) && ports_[port].link)
         return 1;
     return 2;
 }
@@ -223,7 +247,7 @@ std::string SimDevice::LedStatus() const {
         if (p == 26) {
             presence = 1;
         } else if (port.link) {
-            if (Hash(p, second) % 3 != 0)
+            if (Busy(p, second))
                 presence = 0x80;
             state = p == 25 ? 3 : (SpeedMbps(p) == 10 ? 1 : 2);
         }

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -220,6 +221,113 @@ TEST(SimDevice, FrontPanelLedsFollowTheDisplayMode) {
                 ValueOf(tool, Vendor + ".12.24.4.1.1.7." + std::to_string(port));
             EXPECT_TRUE(poe == "1" || poe == "2" || poe == "3") << port << ": " << poe;
         }
+    }
+}
+
+// One reading of the front panel: the LED status octets and the PoE LEDs of ports 1 to 24.
+struct PanelReading {
+    std::vector<int> leds;
+    std::vector<std::string> poe;
+
+    std::vector<int> PortOctets() const {
+        return leds.size() > 3 ? std::vector<int>(leds.begin() + 3, leds.end()) : leds;
+    }
+    int LinkState(int port) const { return leds.at(static_cast<size_t>(4 + 2 * (port - 1))); }
+};
+
+PanelReading ReadPanel(const SnmpTool& tool) {
+    std::vector<std::string> oids = {LedStatus};
+    for (int port = 1; port <= 24; ++port)
+        oids.push_back(Vendor + ".12.24.4.1.1.7." + std::to_string(port));
+    const auto values = SnmpTool::Values(tool.Get(oids).out);
+    PanelReading reading;
+    const auto leds = values.find(LedStatus);
+    if (leds != values.end())
+        reading.leds = Octets(leds->second);
+    for (size_t i = 1; i < oids.size(); ++i) {
+        const auto poe = values.find(oids[i]);
+        reading.poe.push_back(poe == values.end() ? "(no answer)" : poe->second);
+    }
+    return reading;
+}
+
+// What the panel's colour maps can show: power on, console idle, RPS not connected; per port
+// a presence octet (0 present, 0x80 present with traffic, 1 absent) and a state octet (0 down,
+// 1 and 2 copper links, 3 a fibre link on a combo port); traffic only on a link.
+void ExpectValidPanel(const PanelReading& reading) {
+    ASSERT_EQ(reading.leds.size(), 3u + 2u * 28u);
+    EXPECT_EQ(reading.leds[0], 1);
+    EXPECT_EQ(reading.leds[1], 1);
+    EXPECT_EQ(reading.leds[2], 4);
+    for (int port = 1; port <= 28; ++port) {
+        SCOPED_TRACE(port);
+        const int presence = reading.leds[static_cast<size_t>(3 + 2 * (port - 1))];
+        const int state = reading.LinkState(port);
+        if (port == 26) {
+            EXPECT_EQ(presence, 1); // combo port without a module
+            continue;
+        }
+        EXPECT_TRUE(presence == 0 || presence == 0x80) << presence;
+        EXPECT_LE(state, port == 25 ? 3 : 2);
+        if (presence == 0x80) {
+            EXPECT_NE(state, 0);
+        }
+    }
+    ASSERT_EQ(reading.poe.size(), 24u);
+    for (const std::string& poe : reading.poe)
+        EXPECT_TRUE(poe == "1" || poe == "2" || poe == "3") << poe;
+}
+
+TEST(SimDevice, PortLedsChangeOverTimeInBothModes) {
+    // Both modes run side by side, read once a second for at most seven seconds. Traffic
+    // changes the port octets from one second to the next; port 17's link and port 7's PoE
+    // state change every five seconds.
+    struct Mode {
+        std::string name;
+        std::unique_ptr<TestAgent> agent;
+        std::unique_ptr<SnmpTool> tool;
+        PanelReading first;
+        bool linkChanged = false;
+        bool poeChanged = false;
+    };
+    const PanelCase cases[] = {{{}, "1"}, {{"--poe"}, "2"}};
+    std::vector<Mode> modes(std::size(cases));
+    for (size_t i = 0; i < modes.size(); ++i) {
+        modes[i].name = std::string("LED mode ") + cases[i].mode;
+        modes[i].agent = std::make_unique<TestAgent>(TestAgent::Kind::Simulator, cases[i].args);
+        modes[i].tool =
+            std::make_unique<SnmpTool>(*modes[i].agent, Read, std::vector<std::string>{"-Ox"});
+    }
+    for (Mode& mode : modes) {
+        mode.first = ReadPanel(*mode.tool);
+        SCOPED_TRACE(mode.name);
+        ExpectValidPanel(mode.first);
+    }
+    const auto allChanged = [&modes] {
+        for (const Mode& mode : modes) {
+            if (!mode.linkChanged || !mode.poeChanged)
+                return false;
+        }
+        return true;
+    };
+    for (int second = 1; second <= 7 && !allChanged(); ++second) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        for (Mode& mode : modes) {
+            SCOPED_TRACE(mode.name + ", second " + std::to_string(second));
+            const PanelReading now = ReadPanel(*mode.tool);
+            ExpectValidPanel(now);
+            if (now.leds.size() != mode.first.leds.size())
+                continue;
+            // Readings a second or more apart always differ in the port octets.
+            EXPECT_NE(now.PortOctets(), mode.first.PortOctets());
+            mode.linkChanged = mode.linkChanged || now.LinkState(17) != mode.first.LinkState(17);
+            mode.poeChanged = mode.poeChanged || now.poe != mode.first.poe;
+        }
+    }
+    for (const Mode& mode : modes) {
+        SCOPED_TRACE(mode.name);
+        EXPECT_TRUE(mode.linkChanged);
+        EXPECT_TRUE(mode.poeChanged);
     }
 }
 
