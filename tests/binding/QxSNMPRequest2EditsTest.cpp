@@ -530,7 +530,6 @@ TEST_F(DeviceTest, WalkCancelledByClearingActive) {
     b.SetReportTarget(bar);
     b.AttachListView(list, true);
     int rows = 0;
-    list->OnSelectItem = nullptr;
     b.onGetComplete = [&](QxSNMPRequest2Controls&, const QxSNMPError&) {
         rows = list->ItemCount();
     };
@@ -541,12 +540,17 @@ TEST_F(DeviceTest, WalkCancelledByClearingActive) {
     EXPECT_LT(rows, 28);
     EXPECT_GE(rows, 3);
     EXPECT_EQ(bar->SimpleText().rfind("Get: Ok!", 0), 0u);
-    // Without the walk ending normally the controls of a fixed table stay disabled until a
-    // row is selected.
+    // After a full walk the controls of a fixed table stay disabled until a row is selected.
+    auto description = Edits(1);
+    b.BindEdit(1, "%s", description);
     b.request.active = true;
     b.Get();
     ASSERT_TRUE(Idle(b));
     EXPECT_EQ(list->ItemCount(), 28);
+    EXPECT_FALSE(description[0]->isEnabled());
+    list->SetSelected(list->Item(2));
+    EXPECT_TRUE(description[0]->isEnabled());
+    EXPECT_EQ(description[0]->Text(), list->Item(2)->SubItem(0));
 }
 
 } // namespace
