@@ -2,8 +2,8 @@
 // table binding, asynchronously as a page does (offscreen), and times net-snmp's snmpwalk of
 // the same columns on the same simulator in the same run.
 
+#include "BenchSupport.h"
 #include "TestAgent.h"
-#include "TestProgram.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "snmp/QxSNMPSession.h"
 #include "ui/toolkit/TApplication.h"
@@ -75,26 +75,6 @@ double OurWalk(const TestAgent& agent, int version, const UISnmpVar* table, int 
         return -1;
     }
     return seconds;
-}
-
-double ToolWalk(const TestAgent& agent, const char* version, const char* oid) {
-    auto start = Clock::now();
-    ProgramResult out = RunProgram({"snmpwalk", version, "-c", "public", "-On", "-Oq", "-t", "2",
-                                    "-r", "1", agent.Address(), oid},
-                                   std::chrono::minutes(2));
-    double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (out.exitCode != 0) {
-        std::fprintf(stderr, "snmpwalk failed: %s\n", out.err.c_str());
-        return -1;
-    }
-    return seconds;
-}
-
-double Best(const std::vector<double>& runs) {
-    if (std::any_of(runs.begin(), runs.end(), [](double s) { return s < 0; })) {
-        return -1;
-    }
-    return *std::min_element(runs.begin(), runs.end());
 }
 
 } // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "TestAgent.h"
+#include "TestProgram.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+// Seconds for one walk of `oid` by net-snmp's snmpwalk, or a negative number when it failed.
+inline double ToolWalk(const TestAgent& agent, const char* version, const char* oid) {
+    auto start = std::chrono::steady_clock::now();
+    ProgramResult out = RunProgram({"snmpwalk", version, "-c", "public", "-On", "-Oq", "-t", "2",
+                                    "-r", "1", agent.Address(), oid},
+                                   std::chrono::minutes(2));
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (out.exitCode != 0) {
+        std::fprintf(stderr, "snmpwalk failed: %s\n", out.err.c_str());
+        return -1;
+    }
+    return seconds;
+}
+
+// The best of several runs; negative when any of them failed.
+inline double Best(const std::vector<double>& runs) {
+    if (std::any_of(runs.begin(), runs.end(), [](double s) { return s < 0; })) {
+        return -1;
+    }
+    return *std::min_element(runs.begin(), runs.end());
+}
