@@ -1,4 +1,5 @@
 #include "binding/QxOctetForm.h"
+#include "binding/QxBindingError.h"
 
 #include "shell/QxError.h"
 #include "snmp/QxSNMPVarList.h"
@@ -132,7 +133,7 @@ std::string PartTextToOctets(const std::string& text, int syntax, int width) {
     const long long low = -(1LL << (8 * width - 1));
     const long long high = (1LL << (8 * width)) - 1;
     if (n < low || n > high) {
-        throw QxError::Framework(BadPartValue);
+        throw BindingError(BadPartValue);
     }
     return BigEndian(static_cast<std::uint32_t>(n), width);
 }
@@ -197,7 +198,7 @@ std::string OctetsToText(const std::string& octets, int syntax) {
         return EmptyIsAValue(syntax) ? "" : "(NULL)";
     }
     if (width > 0 && octets.size() < static_cast<size_t>(width)) {
-        throw QxError::Framework(BadPartValue);
+        throw BindingError(BadPartValue);
     }
     if (IsPartSyntax(syntax)) {
         return PartOctetsToText(octets, syntax, width);
@@ -229,7 +230,7 @@ std::string OctetsToText(const std::string& octets, int syntax) {
     case sxObjectid: {
         // A trailing piece shorter than a sub-identifier is not part of any number.
         if (octets.size() % 4 != 0) {
-            throw QxError::Framework(BadPartValue);
+            throw BindingError(BadPartValue);
         }
         QxOid ids;
         for (size_t k = 0; k < octets.size(); k += 4) {
@@ -252,21 +253,21 @@ std::string ExtractPart(const std::string& octets, int byteOffset, int syntax) {
         return {};
     }
     if (byteOffset < 0 || static_cast<size_t>(byteOffset) > octets.size()) {
-        throw QxError::Framework(OutOfRange);
+        throw BindingError(OutOfRange);
     }
     const size_t offset = static_cast<size_t>(byteOffset);
     if (width == ToEnd) {
         return octets.substr(offset);
     }
     if (octets.size() - offset < static_cast<size_t>(width)) {
-        throw QxError::Framework(OutOfRange);
+        throw BindingError(OutOfRange);
     }
     return octets.substr(offset, static_cast<size_t>(width));
 }
 
 bool OctetBit(const std::string& octets, int position) {
     if (position < 0 || static_cast<size_t>(position / 8) >= octets.size()) {
-        throw QxError::Framework(OutOfRange);
+        throw BindingError(OutOfRange);
     }
     const auto octet = static_cast<unsigned char>(octets[static_cast<size_t>(position / 8)]);
     return ((octet >> (7 - position % 8)) & 1) != 0;
@@ -274,7 +275,7 @@ bool OctetBit(const std::string& octets, int position) {
 
 void SetOctetBit(std::string& octets, int position, bool on) {
     if (position < 0) {
-        throw QxError::Framework(OutOfRange);
+        throw BindingError(OutOfRange);
     }
     const size_t index = static_cast<size_t>(position / 8);
     if (octets.size() <= index) {

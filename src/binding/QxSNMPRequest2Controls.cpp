@@ -112,46 +112,51 @@ void QxSNMPRequest2Controls::GetCompleted(void* self, const QxSNMPError& result,
         return;
     }
     if (result.code != 0) {
-        b->busy = false;
-        b->GetFailed(result);
-        if (b->onGetComplete) {
-            b->onGetComplete(*b, result);
-        }
+        b->GetEndedWith(result);
         return;
     }
-    if (!b->IsTableList()) {
+    // An answer the subclass cannot show (a framework error of a binding) ends the Get like
+    // a failed exchange: reported, not busy any more.
+    try {
+        if (!b->IsTableList()) {
+            if (b->Accepts()) {
+                b->PutAnswer();
+                ++b->answerCount;
+            }
+            b->EndGet(result);
+            return;
+        }
+        if (result.done) {
+            b->EndGet(result); // the answer that ends a walk is no row of the table
+            return;
+        }
         if (b->Accepts()) {
             b->PutAnswer();
             ++b->answerCount;
         }
-        b->EndGet(result);
-        return;
-    }
-    if (result.done) {
-        b->EndGet(result); // the answer that ends a walk is no row of the table
-        return;
-    }
-    if (b->Accepts()) {
-        b->PutAnswer();
-        ++b->answerCount;
-    }
-    if (!b->request.active) {
-        b->EndGet(result); // cancelled: the rows read so far stay
-        return;
-    }
-    try {
+        if (!b->request.active) {
+            b->EndGet(result); // cancelled: the rows read so far stay
+            return;
+        }
+        // A step that cannot be sent ends the walk with that error, as an answer would.
         b->request.FetchAsync(&QxSNMPRequest2Controls::GetCompleted, b, false);
     } catch (const QxError& e) {
-        // The next step could not be sent: the walk ends with that error, as an answer would.
+        if (!b->busy) {
+            throw; // raised by the page's own hook after the end steps
+        }
         QxSNMPError failed = result;
         failed.code = e.Code();
         failed.text = e.Text();
         failed.done = true;
-        b->busy = false;
-        b->GetFailed(failed);
-        if (b->onGetComplete) {
-            b->onGetComplete(*b, failed);
-        }
+        b->GetEndedWith(failed);
+    }
+}
+
+void QxSNMPRequest2Controls::GetEndedWith(const QxSNMPError& failed) {
+    busy = false;
+    GetFailed(failed);
+    if (onGetComplete) {
+        onGetComplete(*this, failed);
     }
 }
 

@@ -86,6 +86,7 @@ private:
     static void SetCompleted(void* self, const QxSNMPError& result, QxSNMPVarList& vars);
     void Failed(int operation, const QxSNMPError& result);
     void EndGet(const QxSNMPError& result);
+    void GetEndedWith(const QxSNMPError& failed);
     bool Accepts();
 
     QPointer<TMemo> memo_;

@@ -1,4 +1,5 @@
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/QxBindingError.h"
 
 #include "binding/QxOctetForm.h"
 #include "shell/QxError.h"
@@ -142,7 +143,7 @@ void QxSNMPRequest2Edits::TakeOverHandlers(FieldBinding& b) {
         if (items != nullptr) {
             const QxOptionList* options = EffectiveOptions(b);
             if (options == nullptr) {
-                throw QxError::Framework(NoOptionList);
+                throw BindingError(NoOptionList);
             }
             options->FillItems(*items);
         }
@@ -319,7 +320,7 @@ void QxSNMPRequest2Edits::Show(const FieldBinding& b) {
             return;
         }
         if (!IsBooleanSyntax(b.syntax)) {
-            throw QxError::Framework(BadPartSyntax);
+            throw BindingError(BadPartSyntax);
         }
         box->SetChecked(text == "true");
         return;
@@ -338,7 +339,7 @@ void QxSNMPRequest2Edits::Show(const FieldBinding& b) {
     }
     auto* edit = As<TEdit>(first);
     if (edit == nullptr) {
-        throw QxError::Framework(BadControlType);
+        throw BindingError(BadControlType);
     }
     if (b.controls.size() == 1) {
         edit->SetText(text);
@@ -350,7 +351,7 @@ void QxSNMPRequest2Edits::Show(const FieldBinding& b) {
     }
     auto need = [&](size_t count) {
         if (edits.size() < count) {
-            throw QxError::Framework(TooFewControls);
+            throw BindingError(TooFewControls);
         }
     };
     auto set = [&](size_t i, const std::string& field) {
@@ -514,7 +515,7 @@ std::string QxSNMPRequest2Edits::ReadPart(const FieldBinding& b, std::string& oc
         } else if (IsBooleanSyntax(b.syntax)) {
             text = box->Checked() ? "true" : "false";
         } else {
-            throw QxError::Framework(BadPartSyntax);
+            throw BindingError(BadPartSyntax);
         }
     } else if (auto* combo = As<TComboBox>(first)) {
         text = combo->ItemIndex() >= 0 ? combo->Item(combo->ItemIndex()) : std::string();
@@ -523,7 +524,7 @@ std::string QxSNMPRequest2Edits::ReadPart(const FieldBinding& b, std::string& oc
     } else if (auto* edit = As<TEdit>(first)) {
         text = b.controls.size() == 1 ? edit->Text() : ReadEditGroup(b);
     } else {
-        throw QxError::Framework(BadControlType);
+        throw BindingError(BadControlType);
     }
     if (options != nullptr) {
         text = options->ValueOf(text);
@@ -538,7 +539,7 @@ std::string QxSNMPRequest2Edits::ReadEditGroup(const FieldBinding& b) const {
     }
     auto need = [&](size_t count) {
         if (edits.size() < count) {
-            throw QxError::Framework(TooFewControls);
+            throw BindingError(TooFewControls);
         }
     };
     auto number = [&](size_t i) { return edits[i] != nullptr ? EditNumber(edits[i]) : 0L; };

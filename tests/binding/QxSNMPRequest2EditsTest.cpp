@@ -142,6 +142,8 @@ TEST_F(BindingTest, CheckBoxGroupOverBits) {
         ADD_FAILURE();
     } catch (const QxError& e) {
         EXPECT_EQ(e.Code(), -519);
+        EXPECT_EQ(e.Text(), "Out of range for the bit(byte) index of the associated SNMP "
+                            "variable's (partial) data!");
     }
 }
 
@@ -179,6 +181,7 @@ TEST_F(BindingTest, SingleCheckBoxesWithAndWithoutList) {
         ADD_FAILURE();
     } catch (const QxError& e) {
         EXPECT_EQ(e.Code(), -517);
+        EXPECT_EQ(e.Text(), "Bad syntax of the associated SNMP variable's (partial) data!");
     }
 }
 
@@ -190,6 +193,8 @@ TEST_F(BindingTest, OptionControlsNeedAList) {
         ADD_FAILURE();
     } catch (const QxError& e) {
         EXPECT_EQ(e.Code(), -520);
+        EXPECT_EQ(e.Text(), "No reference option list for a SNMP variable's (partial) data "
+                            "associating with a optional visual control!");
     }
     auto* radio = new TRadioGroup(form_.get());
     b.BindControl(0, radio);
@@ -295,6 +300,7 @@ TEST_F(BindingTest, OtherControlsAndTooFewEdits) {
         ADD_FAILURE();
     } catch (const QxError& e) {
         EXPECT_EQ(e.Code(), -521);
+        EXPECT_EQ(e.Text(), "Bad type of the associated visual control!");
     }
     b.UnbindControls(1);
     auto three = Edits(3);
@@ -305,6 +311,7 @@ TEST_F(BindingTest, OtherControlsAndTooFewEdits) {
         ADD_FAILURE();
     } catch (const QxError& e) {
         EXPECT_EQ(e.Code(), -522);
+        EXPECT_EQ(e.Text(), "Count of the associated visual controls is not enough!");
     }
 }
 
@@ -470,6 +477,24 @@ TEST_F(DeviceTest, FailuresGoToTheTargetOrToABox) {
     ASSERT_TRUE(Idle(w));
     EXPECT_NE(panel->Text().find("Set: "), std::string::npos);
     EXPECT_EQ(panel->Text().find("Ok!"), std::string::npos) << panel->Text();
+}
+
+// An answer the controls cannot show ends the read as a failure: reported, and not busy.
+TEST_F(DeviceTest, AnAnswerTheControlsCannotShowEndsTheRead) {
+    QxSNMPRequest2Edits& b = Device(SystemPage);
+    auto* memo = new TMemo(form_.get());
+    b.SetReportTarget(memo);
+    std::vector<TCheckBox*> boxes;
+    for (int i = 0; i < 2; ++i) {
+        boxes.push_back(new TCheckBox(form_.get()));
+    }
+    b.BindCheckBoxes(0, "0,4000", boxes); // no description is 500 characters long
+    b.Get();
+    ASSERT_TRUE(Idle(b));
+    ASSERT_GT(memo->LineCount(), 0);
+    EXPECT_NE(memo->Line(memo->LineCount() - 1).find("Out of range for the bit(byte) index"),
+              std::string::npos)
+        << memo->Line(memo->LineCount() - 1);
 }
 
 constexpr UISnmpVar TrustHosts[] = {
