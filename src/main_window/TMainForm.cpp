@@ -1,6 +1,7 @@
 #include "main_window/TMainForm.h"
 
 #include "main_window/MainMenuTable.h"
+#include "main_window/TFrontPanel.h"
 #include "shell/QxCommandLine.h"
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
@@ -25,9 +26,10 @@ constexpr int Panel1Height = 139;
 } // namespace
 
 TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFolder,
-                     std::unique_ptr<TInstanceLink> instanceLink)
+                     std::unique_ptr<TInstanceLink> instanceLink, bool withDevice)
     : arguments_(std::move(arguments)), programFolder_(std::move(programFolder)),
-      instanceLink_(instanceLink ? std::move(instanceLink) : std::make_unique<TInstanceLink>()) {
+      instanceLink_(instanceLink ? std::move(instanceLink) : std::make_unique<TInstanceLink>()),
+      withDevice_(withDevice) {
     instanceLink_->SetWindow(this);
     SetName("MainForm");
     SetBorderStyle(bsSingle);
@@ -42,7 +44,10 @@ TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFold
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+// The LED bindings stop and are waited for before anything else goes.
+TMainForm::~TMainForm() {
+    frontPanel_.reset();
+}
 
 void TMainForm::BuildMenu() {
     mainMenu_ = std::make_unique<TMainMenu>(this);
@@ -67,6 +72,7 @@ void TMainForm::BuildFrontPanelArea() {
     scrollBox1_->SetName("ScrollBox1");
     scrollBox1_->SetAutoScroll(false);
     scrollBox1_->SetAlign(alClient);
+    frontPanel_ = std::make_unique<TFrontPanel>(this, scrollBox1_, statusBar1_);
 }
 
 TMenuItem* TMainForm::MenuItem(const std::string& name) const {
@@ -110,6 +116,10 @@ void TMainForm::FormCreate() {
             QxDeviceConfig::Read(*path, global, settingsTexts_);
         }
 
+        if (withDevice_) {
+            frontPanel_->SetUpFrontPanel();
+        }
+
         std::string caption = std::string(ModelCaption) + " : " + global.device.address;
         SetCaption(caption);
         instanceLink_->Listen(caption);
@@ -117,6 +127,11 @@ void TMainForm::FormCreate() {
         bool v3 = global.security.version == 3;
         for (const char* name : SnmpV3Entries) {
             MenuItem(name)->SetEnabled(v3);
+        }
+
+        if (withDevice_) {
+            frontPanel_->RefreshRmonState(MenuItem("Statistics1"), MenuItem("History1"),
+                                          MenuItem("AlarmEvent1"));
         }
     } catch (const std::exception& error) {
         // The window stays open without a device; the user closes it.

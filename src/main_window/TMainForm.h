@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class TFrontPanel;
 class TMainMenu;
 class TMenuItem;
 class TPanel;
@@ -23,14 +24,17 @@ public:
     // `arguments` without the program name; `programFolder` ends in "/". `instanceLink` is the
     // link that made the start-up check and may hold its title; without one the window makes
     // its own.
+    // Without `withDevice` the front panel is built but never reads the device (for checks of
+    // the window alone).
     TMainForm(std::vector<std::string> arguments, std::string programFolder,
-              std::unique_ptr<TInstanceLink> instanceLink = nullptr);
+              std::unique_ptr<TInstanceLink> instanceLink = nullptr, bool withDevice = true);
     ~TMainForm() override;
 
     TMainMenu* MainMenu() const { return mainMenu_.get(); }
     TMenuItem* MenuItem(const std::string& name) const;
     TStatusBar* StatusBar1() const { return statusBar1_; }
     TPanel* Panel1() const { return panel1_; }
+    TFrontPanel* FrontPanel() const { return frontPanel_.get(); }
 
     // The text copy of every connection setting, for the settings dialog.
     const QxSettingsTexts& SettingsTexts() const { return settingsTexts_; }
@@ -49,6 +53,8 @@ private:
     TScrollBox* scrollBox1_ = nullptr;
     TStatusBar* statusBar1_ = nullptr;
     std::unique_ptr<TInstanceLink> instanceLink_;
+    std::unique_ptr<TFrontPanel> frontPanel_;
+    bool withDevice_ = true;
     QxSettingsTexts settingsTexts_;
     bool suiteMode_ = false;
 };

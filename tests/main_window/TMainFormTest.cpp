@@ -1,10 +1,13 @@
+#include "TestAgent.h"
 #include "UiTestSupport.h"
+#include "main_window/TFrontPanel.h"
 #include "main_window/TMainForm.h"
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TMenu.h"
+#include "ui/toolkit/TStatusBar.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -92,8 +95,8 @@ protected:
     }
     std::unique_ptr<TMainForm> Create(std::vector<std::string> args,
                                       const std::string& folder = {}) {
-        return std::make_unique<TMainForm>(std::move(args),
-                                           folder.empty() ? Folder("standalone") : folder);
+        return std::make_unique<TMainForm>(
+            std::move(args), folder.empty() ? Folder("standalone") : folder, nullptr, false);
     }
     static std::vector<std::string> BoxTexts() {
         std::vector<std::string> texts;
@@ -159,6 +162,31 @@ TEST_F(MainFormTest, SuiteModeShowsTheSettingsEntryAndReadsTheFileBesideTheProgr
     auto other = Create({"/I127.0.0.1"}, Folder("Velsyn_EMS/bin"));
     EXPECT_FALSE(other->SuiteMode());
     EXPECT_FALSE(other->MenuItem("SNMPConfigure1")->Visible());
+}
+
+// Against a device the window shows its live front panel from start-up, reads the RMON state
+// into the RMON menus, and stops its LED polls when it goes.
+TEST_F(MainFormTest, FrontPanelPollsTheDeviceFromStartUp) {
+    TestAgent device(TestAgent::Kind::Simulator);
+    std::string suite = Folder("velsyn_ems/bin");
+    QxDeviceConfig::Values file;
+    file.agentIp = "127.0.0.1";
+    file.agentPort = std::to_string(device.Port());
+    file.version = "1";
+    ASSERT_TRUE(QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file));
+    auto form = std::make_unique<TMainForm>(
+        std::vector<std::string>{"/I127.0.0.1", "/v1", "/Rreadcm", "/Wwritecm"}, suite, nullptr,
+        true);
+    ASSERT_NE(form->FrontPanel(), nullptr);
+    EXPECT_EQ(form->FrontPanel()->StatusModeText(), "portStatusMode");
+    EXPECT_EQ(form->FrontPanel()->RmonStateText(), "enabled");
+    EXPECT_TRUE(form->MenuItem("Statistics1")->Enabled());
+    EXPECT_TRUE(WaitUntil([&] {
+        return form->StatusBar1()->Panel(0)->Text().rfind("Get: Ok! Request: Led Status.", 0) == 0;
+    }));
+    auto start = std::chrono::steady_clock::now();
+    form.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(7));
 }
 
 TEST_F(MainFormTest, EarlyEnds) {

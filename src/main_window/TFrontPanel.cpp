@@ -1,0 +1,296 @@
+#include "main_window/TFrontPanel.h"
+
+#include "binding/QxSNMPLedColorMapList.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "binding/QxSNMPRequest2Leds.h"
+#include "main_window/FrontPanelPicture.h"
+#include "shell/QxError.h"
+#include "ui/toolkit/TApplication.h"
+#include "ui/toolkit/TControl.h"
+#include "ui/toolkit/TLabel.h"
+#include "ui/toolkit/TMenu.h"
+#include "ui/toolkit/TPanel.h"
+#include "ui/toolkit/TScrollBox.h"
+#include "ui/toolkit/TShape.h"
+#include "ui/toolkit/TStatusBar.h"
+#include "vocab/QxOptionTables.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <chrono>
+#include <cstring>
+#include <exception>
+#include <thread>
+
+namespace {
+
+// The front-panel picture, painted at the screen's resolution.
+class TFrontPanelImage : public TControlT<QWidget> {
+public:
+    explicit TFrontPanelImage(QWidget* parent) : TControlT<QWidget>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        PaintFrontPanelPicture(painter);
+    }
+};
+
+// The device's LED status string: power, console, RPS, then an octet pair per port LED. It is
+// read as octets: as a display string it would end at the first zero octet, which nearly
+// every status string holds.
+constexpr UISnmpVar LedStatus[] = {
+    {"1.3.6.1.4.1.32473.12.11.1.9.4.1.5", "Front Panel LED Status", sxOctetstr, acReadonly},
+    {},
+};
+constexpr const char* LedModeOid = "1.3.6.1.4.1.32473.11.69.3.2.1.1.6";
+constexpr UISnmpVar LedMode[] = {
+    {LedModeOid, "Front Panel LED Mode", sxInteger, acReadonly, &OL_1portStatusMode_2poeStatusMode},
+    {},
+};
+constexpr UISnmpVar RmonState[] = {
+    {"1.3.6.1.4.1.32473.11.69.3.2.1.2.3", "RMON State", sxInteger, acReadwrite,
+     &OL_2disabled_3enabled},
+    {},
+};
+constexpr UISnmpVar StpVersion[] = {
+    {"1.3.6.1.4.1.32473.12.15.1.2", "Version", sxInteger, acReadwrite, &OL_0stp_1rstp_2mstp},
+    {},
+};
+constexpr const char* PoePortLedOid = "1.3.6.1.4.1.32473.12.24.4.1.1.7.";
+
+constexpr int PollInterval = 300;     // tens of milliseconds: every 3 s
+constexpr int LedStatusTimeout = 300; // hundredths: 3 s
+constexpr auto StopWait = std::chrono::seconds(6);
+
+TColor LedWindowColor() {
+    QColor c = QColor::fromRgb(FrontPanelLedWindowRgb);
+    return static_cast<TColor>(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+bool IsPanelName(const char* name) {
+    return std::strstr(name, "Panel") != nullptr;
+}
+
+template <class T> T* Named(QWidget* root, const std::string& name) {
+    return FindControl<T>(root, name);
+}
+
+} // namespace
+
+TFrontPanel::TFrontPanel(QWidget* form, TScrollBox* scrollBox, TStatusBar* statusBar)
+    : form_(form), scrollBox_(scrollBox), statusBar_(statusBar) {
+    BuildControls();
+}
+
+TFrontPanel::~TFrontPanel() {
+    Stop();
+}
+
+void TFrontPanel::BuildControls() {
+    auto* image = new TFrontPanelImage(scrollBox_);
+    image->SetName("Image1");
+    image->SetBounds(0, 0, FrontPanelPictureWidth, FrontPanelPictureHeight);
+    const TColor window = LedWindowColor();
+    for (const FrontPanelLedPlace& place : FrontPanelLeds) {
+        TControl* control = nullptr;
+        if (IsPanelName(place.name)) {
+            auto* panel = new TPanel(scrollBox_);
+            panel->SetBevelOuter(bvNone);
+            panel->SetColor(window);
+            control = panel;
+        } else {
+            auto* shape = new TShape(scrollBox_);
+            shape->SetBrushColor(clBlack);
+            shape->SetPenColor(clBlack);
+            control = shape;
+        }
+        control->SetName(place.name);
+        control->SetBounds(place.left, place.top, place.width, place.height);
+    }
+    for (const FrontPanelLedPlace& place : FrontPanelLedRows) {
+        auto* row = new TPanel(scrollBox_);
+        row->SetBevelOuter(bvNone);
+        row->SetColor(window);
+        row->SetName(place.name);
+        row->SetBounds(place.left, place.top, place.width, place.height);
+    }
+    statusModeLed_ = new TShape(scrollBox_);
+    statusModeLed_->SetName("sStatusModeLedTemp");
+    statusModeLed_->SetBounds(389, 37, 7, 7);
+    auto hiddenText = [this](const char* name, const char* text) {
+        auto* st = new TStaticText(scrollBox_);
+        st->SetName(name);
+        st->SetCaption(text);
+        st->Hide();
+        return st;
+    };
+    stStatusMode_ = hiddenText("stStatusMode", "1");
+    stRmonState_ = hiddenText("ST_RmonState", "");
+    stStp_ = hiddenText("stSTP", "");
+}
+
+void TFrontPanel::SetUpFrontPanel() {
+    QWidget* area = scrollBox_;
+    // 1. The LED status string: console and RPS.
+    ledStatus_ = std::make_unique<QxSNMPRequest2Leds>(form_);
+    ledStatus_->request.vars.Assign(QxSNMPVarList(LedStatus, MVT_SV, 0));
+    ledStatus_->request.vars.suffix = "1";
+    ledStatus_->request.timeout = LedStatusTimeout;
+    ledStatus_->SetLayout(2, 3);
+    ledStatus_->AddLedRow(0, "1", LedColorMap2, Named<TPanel>(area, "ConsoleLedPanel"), 1, 10,
+                          stRectangle, 6, 6);
+    ledStatus_->AddLedRow(0, "2", LedColorMap3, Named<TPanel>(area, "RPSPanel"), 1, 10, stRectangle,
+                          6, 6);
+
+    // 2. The status-mode indicator.
+    modeLed_ = std::make_unique<QxSNMPRequest2Leds>(form_);
+    modeLed_->request.vars.kind = SVT_SV;
+    modeLed_->request.vars.AppendRow(LedModeOid, "", sxInteger, acReadonly, nullptr);
+    modeLed_->AddLed(0, 0, LedColorMap4, statusModeLed_);
+
+    // 3. The display mode, read once; an error leaves "1", port-status mode.
+    modeText_ = std::make_unique<QxSNMPRequest2Edits>(form_);
+    modeText_->mode = QxSNMPRequest2Controls::Synchronous;
+    modeText_->request.vars.Assign(QxSNMPVarList(LedMode, SVT_SV, 0));
+    modeText_->BindControl(0, stStatusMode_);
+    try {
+        modeText_->Get();
+    } catch (const std::exception&) {
+        // The mode stays unknown; the panel shows port status, as the device's default.
+    }
+
+    // 4. The PoE port LEDs, used in PoE mode only.
+    poeLeds_ = std::make_unique<QxSNMPRequest2Leds>(form_);
+    poeLeds_->request.vars.kind = MVT_SV;
+
+    const bool poe = PoeMode();
+    auto combo = [&](const char* position, const char* panel, const QxSNMPLedColorMapList& map) {
+        ledStatus_->AddLedRow(0, position, map, Named<TPanel>(area, panel), 0, 10, stRectangle, 6,
+                              6);
+    };
+    if (poe) {
+        // 5. PoE mode: the link squares show each port's PoE LED.
+        TShape* mark = Named<TShape>(area, "POEStatusLed");
+        statusModeLed_->SetBounds(mark->Left(), mark->Top(), 7, 7);
+        Named<TPanel>(area, "LedPanel1")->Hide();
+        Named<TPanel>(area, "LedPanel2")->Hide();
+        for (int n = 1; n <= 24; ++n) {
+            poeLeds_->request.vars.AppendRow(PoePortLedOid + std::to_string(n), "", sxInteger,
+                                             acReadonly, nullptr);
+            poeLeds_->AddLed(n - 1, 0, LedColorMap7,
+                             Named<TShape>(area, "LinkShape_Port" + std::to_string(n)));
+        }
+        combo("51", "Combo1Panel", LedColorMap6);
+        combo("53", "Combo2Panel", LedColorMap6);
+        combo("55", "GEPanel1", LedColorMap6);
+        combo("57", "GEPanel2", LedColorMap6);
+    } else {
+        // 6. Port-status mode: two rows of twelve port LEDs, 13 pixels apart.
+        TShape* mark = Named<TShape>(area, "PortStatusLed");
+        statusModeLed_->SetBounds(mark->Left(), mark->Top(), 7, 7);
+        ledStatus_->AddLedRow(0, "3,5,7,9,11,13,15,17,19,21,23,25", LedColorMap5,
+                              Named<TPanel>(area, "LedPanel1"), 0, 7, stRectangle, 6, 6);
+        ledStatus_->AddLedRow(0, "27,29,31,33,35,37,39,41,43,45,47,49", LedColorMap5,
+                              Named<TPanel>(area, "LedPanel2"), 0, 7, stRectangle, 6, 6);
+        combo("51", "Combo1Panel", LedColorMap6);
+        combo("53", "Combo2Panel", LedColorMap6);
+        combo("55", "GEPanel1", LedColorMap5);
+        combo("57", "GEPanel2", LedColorMap5);
+    }
+    // 7. Power.
+    ledStatus_->AddLedRow(0, "0", LedColorMap1, Named<TPanel>(area, "PowerLedPanel"), 1, 10,
+                          stRectangle, 6, 6);
+
+    // 8. Polling, every 3 s, with the LED status reported in panel 0 of the status bar.
+    ledStatus_->request.vars.name = " Led Status";
+    if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+        ledStatus_->SetReportTarget(statusBar_->Panel(0));
+    }
+    ledStatus_->StartPolling(PollInterval);
+    modeLed_->StartPolling(PollInterval);
+    if (poe) {
+        poeLeds_->StartPolling(PollInterval);
+    }
+}
+
+bool TFrontPanel::PoeMode() const {
+    return StatusModeText() == "poeStatusMode";
+}
+
+std::string TFrontPanel::StatusModeText() const {
+    return stStatusMode_->Caption();
+}
+
+std::string TFrontPanel::RmonStateText() const {
+    return stRmonState_->Caption();
+}
+
+std::string TFrontPanel::StpText() const {
+    return stStp_->Caption();
+}
+
+void TFrontPanel::RefreshRmonState(TMenuItem* statistics, TMenuItem* history,
+                                   TMenuItem* alarmEvent) {
+    if (!rmon_) {
+        rmon_ = std::make_unique<QxSNMPRequest2Edits>(form_);
+        rmon_->mode = QxSNMPRequest2Controls::Synchronous;
+        rmon_->request.vars.Assign(QxSNMPVarList(RmonState, SVT_SV, 0));
+        rmon_->BindControl(0, stRmonState_);
+    }
+    try {
+        rmon_->Get();
+    } catch (const std::exception& error) {
+        if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+            statusBar_->Panel(0)->SetText(error.what());
+        }
+        return;
+    }
+    const std::string state = RmonStateText();
+    if (state != "enabled" && state != "disabled") {
+        return;
+    }
+    for (TMenuItem* item : {statistics, history, alarmEvent}) {
+        if (item != nullptr) {
+            item->SetEnabled(state == "enabled");
+        }
+    }
+}
+
+void TFrontPanel::ReadSpanningTree() {
+    stp_ = std::make_unique<QxSNMPRequest2Edits>(form_);
+    stp_->mode = QxSNMPRequest2Controls::Synchronous;
+    stp_->request.vars.Assign(QxSNMPVarList(StpVersion, SVT_SV, 0));
+    stp_->BindControl(0, stStp_);
+    try {
+        stp_->Get();
+    } catch (const std::exception& error) {
+        if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+            statusBar_->Panel(0)->SetText(error.what());
+        }
+    }
+}
+
+void TFrontPanel::StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding) {
+    if (!binding) {
+        return;
+    }
+    binding->StopPolling();
+    binding->request.active = false;
+    auto start = std::chrono::steady_clock::now();
+    while (binding->busy && std::chrono::steady_clock::now() - start < StopWait) {
+        TApplication::ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    binding.reset();
+}
+
+void TFrontPanel::Stop() {
+    StopBinding(ledStatus_);
+    StopBinding(modeLed_);
+    StopBinding(poeLeds_);
+    rmon_.reset();
+    modeText_.reset();
+    stp_.reset();
+}

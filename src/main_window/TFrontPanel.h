@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+class QxSNMPRequest2Edits;
+class QxSNMPRequest2Leds;
+class QWidget;
+class TMenuItem;
+class TScrollBox;
+class TShape;
+class TStaticText;
+class TStatusBar;
+
+// The picture of the switch on the main window with its live LEDs: the LED squares and panels
+// on the front-panel picture, the three hidden texts other parts of the window read (LED
+// display mode, RMON state, spanning-tree version), and the bindings that poll the device's
+// LED status every three seconds and read those states.
+class TFrontPanel {
+public:
+    // Builds the picture, the squares, the panels and the hidden texts in the scroll box;
+    // `form` owns the bindings' messages, `statusBar` takes their reports in panel 0.
+    TFrontPanel(QWidget* form, TScrollBox* scrollBox, TStatusBar* statusBar);
+    // Stops the LED bindings first (see Stop).
+    ~TFrontPanel();
+    TFrontPanel(const TFrontPanel&) = delete;
+    TFrontPanel& operator=(const TFrontPanel&) = delete;
+
+    // Reads the display mode, builds the LED bindings for it and starts polling every 3 s.
+    // An error raised while a first poll is sent ends the set-up and is raised to the caller.
+    void SetUpFrontPanel();
+    // Reads the RMON state into its hidden text and enables ("enabled") or disables
+    // ("disabled") the RMON entries; a read error goes to panel 0 of the status bar.
+    void RefreshRmonState(TMenuItem* statistics, TMenuItem* history, TMenuItem* alarmEvent);
+    // Reads the spanning-tree version into its hidden text; a read error goes to panel 0.
+    void ReadSpanningTree();
+    // Stops every LED binding: its timers, its request's active flag, then waits (handling
+    // window events) until it has no request in progress, and frees it. Safe to call twice.
+    void Stop();
+
+    bool PoeMode() const;
+    std::string StatusModeText() const;
+    std::string RmonStateText() const;
+    std::string StpText() const;
+    QxSNMPRequest2Leds* LedStatusBinding() const { return ledStatus_.get(); }
+    QxSNMPRequest2Leds* PoeLedBinding() const { return poeLeds_.get(); }
+
+private:
+    void BuildControls();
+    void StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding);
+
+    QPointer<QWidget> form_;
+    TScrollBox* scrollBox_;
+    TStatusBar* statusBar_;
+    TShape* statusModeLed_ = nullptr;
+    TStaticText* stStatusMode_ = nullptr;
+    TStaticText* stRmonState_ = nullptr;
+    TStaticText* stStp_ = nullptr;
+    std::unique_ptr<QxSNMPRequest2Leds> ledStatus_;
+    std::unique_ptr<QxSNMPRequest2Leds> modeLed_;
+    std::unique_ptr<QxSNMPRequest2Edits> modeText_;
+    std::unique_ptr<QxSNMPRequest2Leds> poeLeds_;
+    std::unique_ptr<QxSNMPRequest2Edits> rmon_;
+    std::unique_ptr<QxSNMPRequest2Edits> stp_;
+};
