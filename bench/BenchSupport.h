@@ -2,11 +2,24 @@
 
 #include "TestAgent.h"
 #include "TestProgram.h"
+#include "snmp/UISnmpVar.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
+
+// The generated table of the simulator's --rows option: one column, and three columns.
+inline constexpr UISnmpVar OneColumn[] = {
+    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", sxDisplaystr, acReadwrite},
+    {},
+};
+inline constexpr UISnmpVar ThreeColumns[] = {
+    {"1.3.6.1.4.1.32473.99.1.1.1", "Index", sxInteger, acReadonly},
+    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", sxDisplaystr, acReadwrite},
+    {"1.3.6.1.4.1.32473.99.1.1.3", "Count", sxCounter, acReadonly},
+    {},
+};
 
 // Seconds for one walk of `oid` by net-snmp's snmpwalk, or a negative number when it failed.
 inline double ToolWalk(const TestAgent& agent, const char* version, const char* oid) {

@@ -26,18 +26,6 @@ constexpr int Rows = 10000;
 constexpr int Repeats = 3;
 constexpr const char* Entry = "1.3.6.1.4.1.32473.99.1.1";
 
-constexpr UISnmpVar OneColumn[] = {
-    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", sxDisplaystr, acReadwrite},
-    {},
-};
-
-constexpr UISnmpVar ThreeColumns[] = {
-    {"1.3.6.1.4.1.32473.99.1.1.1", "Index", sxInteger, acReadonly},
-    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", sxDisplaystr, acReadwrite},
-    {"1.3.6.1.4.1.32473.99.1.1.3", "Count", sxCounter, acReadonly},
-    {},
-};
-
 // Seconds for one asynchronous walk of the table, or a negative number when it failed.
 double OurWalk(const TestAgent& agent, int version, const UISnmpVar* table, int indexCount) {
     QxSNMPRequest request;

@@ -151,10 +151,7 @@ void TFrontPanel::SetUpFrontPanel() {
     modeLed_->AddLed(0, 0, LedColorMap4, statusModeLed_);
 
     // 3. The display mode, read once; an error leaves "1", port-status mode.
-    modeText_ = std::make_unique<QxSNMPRequest2Edits>(form_);
-    modeText_->mode = QxSNMPRequest2Controls::Synchronous;
-    modeText_->request.vars.Assign(QxSNMPVarList(LedMode, SVT_SV, 0));
-    modeText_->BindControl(0, stStatusMode_);
+    modeText_ = TextBinding(LedMode, stStatusMode_);
     try {
         modeText_->Get();
     } catch (const std::exception&) {
@@ -231,20 +228,33 @@ std::string TFrontPanel::StpText() const {
     return stStp_->Caption();
 }
 
-void TFrontPanel::RefreshRmonState(TMenuItem* statistics, TMenuItem* history,
-                                   TMenuItem* alarmEvent) {
-    if (!rmon_) {
-        rmon_ = std::make_unique<QxSNMPRequest2Edits>(form_);
-        rmon_->mode = QxSNMPRequest2Controls::Synchronous;
-        rmon_->request.vars.Assign(QxSNMPVarList(RmonState, SVT_SV, 0));
-        rmon_->BindControl(0, stRmonState_);
-    }
+std::unique_ptr<QxSNMPRequest2Edits> TFrontPanel::TextBinding(const UISnmpVar* table,
+                                                              TStaticText* text) const {
+    auto binding = std::make_unique<QxSNMPRequest2Edits>(form_);
+    binding->mode = QxSNMPRequest2Controls::Synchronous;
+    binding->request.vars.Assign(QxSNMPVarList(table, SVT_SV, 0));
+    binding->BindControl(0, text);
+    return binding;
+}
+
+bool TFrontPanel::ReadText(QxSNMPRequest2Edits& binding) {
     try {
-        rmon_->Get();
+        binding.Get();
+        return true;
     } catch (const std::exception& error) {
         if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
             statusBar_->Panel(0)->SetText(error.what());
         }
+        return false;
+    }
+}
+
+void TFrontPanel::RefreshRmonState(TMenuItem* statistics, TMenuItem* history,
+                                   TMenuItem* alarmEvent) {
+    if (!rmon_) {
+        rmon_ = TextBinding(RmonState, stRmonState_);
+    }
+    if (!ReadText(*rmon_)) {
         return;
     }
     const std::string state = RmonStateText();
@@ -259,17 +269,8 @@ void TFrontPanel::RefreshRmonState(TMenuItem* statistics, TMenuItem* history,
 }
 
 void TFrontPanel::ReadSpanningTree() {
-    stp_ = std::make_unique<QxSNMPRequest2Edits>(form_);
-    stp_->mode = QxSNMPRequest2Controls::Synchronous;
-    stp_->request.vars.Assign(QxSNMPVarList(StpVersion, SVT_SV, 0));
-    stp_->BindControl(0, stStp_);
-    try {
-        stp_->Get();
-    } catch (const std::exception& error) {
-        if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
-            statusBar_->Panel(0)->SetText(error.what());
-        }
-    }
+    stp_ = TextBinding(StpVersion, stStp_);
+    ReadText(*stp_);
 }
 
 void TFrontPanel::StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding) {

@@ -7,6 +7,7 @@
 
 class QxSNMPRequest2Edits;
 class QxSNMPRequest2Leds;
+struct UISnmpVar;
 class QWidget;
 class TMenuItem;
 class TScrollBox;
@@ -50,6 +51,11 @@ public:
 private:
     void BuildControls();
     void StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding);
+    // A synchronous binding of one scalar variable shown in a hidden text.
+    std::unique_ptr<QxSNMPRequest2Edits> TextBinding(const UISnmpVar* table,
+                                                     TStaticText* text) const;
+    // Reads it; an error's text goes to panel 0 of the status bar.
+    bool ReadText(QxSNMPRequest2Edits& binding);
 
     QPointer<QWidget> form_;
     TScrollBox* scrollBox_;
