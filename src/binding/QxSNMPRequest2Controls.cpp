@@ -66,6 +66,11 @@ void QxSNMPRequest2Controls::Get() {
     BeforeGet();
     answerCount = 0;
     busy = true;
+    // A stopped request sends nothing, in either mode: nothing is shown or reported as read.
+    if (!request.active) {
+        busy = false;
+        return;
+    }
     if (mode == Synchronous) {
         try {
             if (IsTableList()) {
@@ -92,10 +97,6 @@ void QxSNMPRequest2Controls::Get() {
         if (HasReportTarget()) {
             Report(OkText());
         }
-        return;
-    }
-    if (!request.active) {
-        busy = false;
         return;
     }
     try {
@@ -181,6 +182,11 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         CollectValues();
     }
     busy = true;
+    // A stopped request writes nothing, in either mode: nothing is reported as written.
+    if (!request.active) {
+        busy = false;
+        return;
+    }
     if (mode == Synchronous) {
         try {
             request.Store(positions, valueSource);
@@ -196,10 +202,6 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         if (IsTableList() && refreshAfterSet) {
             Get();
         }
-        return;
-    }
-    if (!request.active) {
-        busy = false;
         return;
     }
     try {

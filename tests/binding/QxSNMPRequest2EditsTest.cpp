@@ -497,6 +497,23 @@ TEST_F(DeviceTest, AnAnswerTheControlsCannotShowEndsTheRead) {
         << memo->Line(memo->LineCount() - 1);
 }
 
+// A stopped request neither reads nor writes, and nothing is reported as done.
+TEST_F(DeviceTest, AStoppedRequestReportsNothing) {
+    for (std::uint8_t mode :
+         {QxSNMPRequest2Controls::Synchronous, QxSNMPRequest2Controls::Asynchronous}) {
+        QxSNMPRequest2Edits& b = Device(SystemPage);
+        b.mode = mode;
+        auto* memo = new TMemo(form_.get());
+        b.SetReportTarget(memo);
+        b.request.active = false;
+        b.Get();
+        b.Set(false, false, "1");
+        EXPECT_FALSE(b.busy);
+        EXPECT_EQ(memo->LineCount() > 0 ? memo->Line(memo->LineCount() - 1) : std::string(), "")
+            << int(mode);
+    }
+}
+
 constexpr UISnmpVar TrustHosts[] = {
     {"1.3.6.1.4.1.32473.12.1.2.13.1.1.1", "Trust Host Index", sxInteger, acNotaccess},
     {"1.3.6.1.4.1.32473.12.1.2.13.1.1.2", "Trust Host IP Address", sxIpaddress, acReadwrite},
