@@ -640,6 +640,7 @@ void QxSNMPRequest2Edits::AttachListView(TListView* listView, bool enableOnSelec
         listView_->OnSelectItem = listViewHook_;
     }
     listView_ = listView;
+    columnOrder_.clear();
     enableEditorsOnSelect = enableOnSelect;
     if (listView == nullptr) {
         return;
@@ -662,6 +663,9 @@ void QxSNMPRequest2Edits::BuildColumns() {
     }
     std::vector<int> columns = ColumnVariables();
     if (listView_->ColumnCount() >= static_cast<int>(columns.size())) {
+        if (columnOrder_.empty()) {
+            columnOrder_ = columns;
+        }
         return;
     }
     listView_->ClearColumns();
@@ -670,11 +674,21 @@ void QxSNMPRequest2Edits::BuildColumns() {
         column->SetWidth(request.vars.IsNotInView(i) ? 0 : -2);
         column->SetAutoSize(false);
     }
+    columnOrder_ = columns;
 }
 
-std::vector<std::string> QxSNMPRequest2Edits::RowTexts() const {
+// The variables of the list's columns as the columns were built: rows are added and read
+// back in that order even when a variable is hidden or left out after the columns exist.
+const std::vector<int>& QxSNMPRequest2Edits::Columns() {
+    if (columnOrder_.empty()) {
+        columnOrder_ = ColumnVariables();
+    }
+    return columnOrder_;
+}
+
+std::vector<std::string> QxSNMPRequest2Edits::RowTexts() {
     std::vector<std::string> row;
-    for (int i : ColumnVariables()) {
+    for (int i : Columns()) {
         row.push_back(request.vars.Entry(i).value);
     }
     return row;
@@ -706,7 +720,7 @@ void QxSNMPRequest2Edits::CopySelectedRow() {
     if (item == nullptr) {
         return;
     }
-    std::vector<int> columns = ColumnVariables();
+    const std::vector<int>& columns = Columns();
     for (size_t c = 0; c < columns.size(); ++c) {
         request.vars.Entry(columns[c]).value =
             c == 0 ? item->Caption() : item->SubItem(static_cast<int>(c) - 1);

@@ -97,7 +97,9 @@ private:
     // Columns of the list: the variables not in view, then the shown ones, in list order.
     std::vector<int> ColumnVariables() const;
     // The value texts of the variables in column order.
-    std::vector<std::string> RowTexts() const;
+    std::vector<std::string> RowTexts();
+    const std::vector<int>& Columns();
+    std::vector<int> columnOrder_;
 
     std::function<void(TListItem*, bool)> listViewHook_;
     QPointer<TListView> listView_;

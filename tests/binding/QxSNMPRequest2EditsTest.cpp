@@ -352,6 +352,14 @@ TEST_F(BindingTest, SelectedRowsReachTheirVariablesAndControls) {
     list->SetSelected(list->Item(1));
     EXPECT_EQ(Value(2), "255.0.0.0");
     EXPECT_EQ(Texts(address), (std::vector<std::string>{"10", "0", "0", "1"}));
+    // Marks that change after the columns exist do not move the cells onto other variables.
+    b.request.vars.Entry(2).access &= ~static_cast<std::uint32_t>(acHidden);
+    b.request.vars.Entry(0).access |= acHidden;
+    list->ClearSelection();
+    list->SetSelected(list->Item(0));
+    EXPECT_EQ(Value(0), "5");
+    EXPECT_EQ(Value(1), "192.168.1.2");
+    EXPECT_EQ(Value(2), "255.255.255.0");
 }
 
 // ---- against the simulator ------------------------------------------------------------------
