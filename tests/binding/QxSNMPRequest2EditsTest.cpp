@@ -1,3 +1,4 @@
+#include "AgentTarget.h"
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -367,8 +368,7 @@ TEST_F(BindingTest, SelectedRowsReachTheirVariablesAndControls) {
 class DeviceTest : public BindingTest {
 protected:
     static void SetUpTestSuite() {
-        static QTemporaryDir bootFolder;
-        QxSNMPSession::CreateGlobal(bootFolder.path().toStdString());
+        EnsureTestSession();
         sim_ = new TestAgent(TestAgent::Kind::Simulator);
     }
     static void TearDownTestSuite() {
@@ -377,12 +377,7 @@ protected:
     }
     QxSNMPRequest2Edits& Device(const UISnmpVar* table, int kind = SVT_SV, int indexCount = 0) {
         QxSNMPRequest2Edits& b = Bind(table, kind, indexCount);
-        QxSNMPRequest& r = b.request;
-        r.device.address = "127.0.0.1";
-        r.device.port = static_cast<std::uint16_t>(sim_->Port());
-        r.security.version = 1;
-        r.security.readCommunity = "public";
-        r.security.writeCommunity = "private";
+        ConnectToAgent(b.request, *sim_);
         return b;
     }
     static bool Idle(const QxSNMPRequest2Edits& b) {

@@ -1,3 +1,4 @@
+#include "AgentTarget.h"
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -226,23 +227,14 @@ TEST_F(EditorPanelTest, CheckAllAndClearChecksIncludeHiddenRows) {
 class DeviceEditorTest : public EditorPanelTest {
 protected:
     static void SetUpTestSuite() {
-        static QTemporaryDir bootFolder;
-        if (QxSNMPSession::Global() == nullptr) {
-            QxSNMPSession::CreateGlobal(bootFolder.path().toStdString());
-        }
+        EnsureTestSession();
         sim_ = new TestAgent(TestAgent::Kind::Simulator);
     }
     static void TearDownTestSuite() {
         delete sim_;
         sim_ = nullptr;
     }
-    void Connect(QxSNMPRequest& r) override {
-        r.device.address = "127.0.0.1";
-        r.device.port = static_cast<std::uint16_t>(sim_->Port());
-        r.security.version = 1;
-        r.security.readCommunity = "public";
-        r.security.writeCommunity = "private";
-    }
+    void Connect(QxSNMPRequest& r) override { ConnectToAgent(r, *sim_); }
     void Refresh() {
         Buttons().refreshButton->Click();
         ASSERT_TRUE(Idle());

@@ -1,4 +1,5 @@
 #include "SnmpTool.h"
+#include "AgentTarget.h"
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -241,23 +242,14 @@ constexpr UISnmpVar TrustHostsCreateDestroy[] = {
 class DeviceListViewTest : public ListViewPanelTest {
 protected:
     static void SetUpTestSuite() {
-        static QTemporaryDir bootFolder;
-        if (QxSNMPSession::Global() == nullptr) {
-            QxSNMPSession::CreateGlobal(bootFolder.path().toStdString());
-        }
+        EnsureTestSession();
         sim_ = new TestAgent(TestAgent::Kind::Simulator);
     }
     static void TearDownTestSuite() {
         delete sim_;
         sim_ = nullptr;
     }
-    void Connect(QxSNMPRequest& r) override {
-        r.device.address = "127.0.0.1";
-        r.device.port = static_cast<std::uint16_t>(sim_->Port());
-        r.security.version = 1;
-        r.security.readCommunity = "public";
-        r.security.writeCommunity = "private";
-    }
+    void Connect(QxSNMPRequest& r) override { ConnectToAgent(r, *sim_); }
     bool Idle() {
         return WaitUntil([&] { return !binding_->busy; }, 10000);
     }

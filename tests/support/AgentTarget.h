@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TestAgent.h"
+#include "snmp/QxSNMPRequest.h"
+#include "snmp/QxSNMPSession.h"
+
+#include <QTemporaryDir>
+
+#include <cstdint>
+
+// Creates the global SNMP session once per test program, with its boot counter in a folder
+// of its own.
+inline void EnsureTestSession() {
+    static QTemporaryDir bootFolder;
+    if (QxSNMPSession::Global() == nullptr) {
+        QxSNMPSession::CreateGlobal(bootFolder.path().toStdString());
+    }
+}
+
+// Points a request at a test agent over SNMPv2c with the communities both agents accept for
+// reading and writing.
+inline void ConnectToAgent(QxSNMPRequest& r, const TestAgent& agent) {
+    r.device.address = "127.0.0.1";
+    r.device.port = static_cast<std::uint16_t>(agent.Port());
+    r.security.version = 1;
+    r.security.readCommunity = "public";
+    r.security.writeCommunity = "private";
+}
