@@ -18,12 +18,13 @@
 #include <fstream>
 
 // The SNMPv3 MIB modules of the agent library (libnetsnmpmibs); their headers are not
-// installed.
+// installed. The library's usmUser module is left out: the simulator serves the user spin lock
+// and user table from its data file. The users it authenticates are the library's own
+// (createUser below), which does not need that module.
 extern "C" {
 void init_snmpEngine(void);
 void init_snmpMPDStats(void);
 void init_usmStats(void);
-void init_usmUser(void);
 void init_vacm_vars(void);
 void init_vacm_context(void);
 void init_setSerialNo(void);
@@ -169,7 +170,6 @@ bool SimAgent::Start(std::string& failure) {
     init_snmpEngine();
     init_snmpMPDStats();
     init_usmStats();
-    init_usmUser();
     init_vacm_vars();
     init_vacm_context();
     init_setSerialNo();
@@ -231,8 +231,8 @@ void SimAgent::Build() {
 
 void SimAgent::AddCommunityTable() {
     // snmpCommunityTable: the communities the agent accepts, indexed by the community's own
-    // name (length-prefixed). Rows can be added and removed; an active row's community is
-    // accepted at once with its security name.
+    // name as an IMPLIED index, its octets without a length prefix. Rows can be added and
+    // removed; an active row's community is accepted at once with its security name.
     u_char engine[64];
     const size_t engineLength = snmpv3_get_engineID(engine, sizeof engine);
     const SimValue engineId =
@@ -244,18 +244,19 @@ void SimAgent::AddCommunityTable() {
         definition.initial = std::move(initial);
         store_.DeclareColumn(Join(CommunityEntry, {column}), std::move(definition));
     };
-    const SimConstraint adminString{{{0, 255}}};
+    const SimConstraint adminString{{{0, 255}}, {}};
     declare(2, SimValue::Octets(""), SimAccess::ReadWrite, adminString);
-    declare(3, SimValue::Octets(""), SimAccess::ReadWrite, SimConstraint{{{1, 32}}});
-    declare(4, engineId, SimAccess::ReadWrite, SimConstraint{{{5, 32}}});
-    declare(5, SimValue::Octets(""), SimAccess::ReadWrite, SimConstraint{{{0, 32}}});
+    declare(3, SimValue::Octets(""), SimAccess::ReadWrite, SimConstraint{{{1, 32}}, {}});
+    declare(4, engineId, SimAccess::ReadWrite, SimConstraint{{{5, 32}}, {}});
+    declare(5, SimValue::Octets(""), SimAccess::ReadWrite, SimConstraint{{{0, 32}}, {}});
     declare(6, SimValue::Octets(""), SimAccess::ReadWrite, adminString);
-    declare(7, SimValue::Integer(3), SimAccess::ReadWrite, SimConstraint{{{1, 5}}});
+    // volatile (2), nonVolatile (3), permanent (4), readOnly (5)
+    declare(7, SimValue::Integer(3), SimAccess::ReadWrite, SimConstraint{{{2, 5}}, {}});
     declare(8, SimValue::Integer(1), SimAccess::RowStatus, {});
 
     for (const Community& c : Communities) {
         const std::string name = c.name;
-        SimOid index = {static_cast<oid>(name.size())};
+        SimOid index;
         for (char ch : name)
             index.push_back(static_cast<uint8_t>(ch));
         const auto cell = [&](oid column, SimValue value) {

@@ -40,7 +40,7 @@ struct TypeField {
     bool constrained = false;
 };
 
-// TYPE = tag ["x"] [flags "w" "s" "c"] ["[" ranges "]"]
+// TYPE = tag ["x"] [flags "w" "s" "t" "a" "c"] ["[" ranges "]"]
 std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why) {
     TypeField field;
     size_t i = 0;
@@ -70,6 +70,12 @@ std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why)
         case 's':
             field.syntax.access = SimAccess::RowStatus;
             break;
+        case 't':
+            field.syntax.access = SimAccess::TestAndIncr;
+            break;
+        case 'a':
+            field.syntax.access = SimAccess::Accepting;
+            break;
         case 'c':
             field.column = true;
             break;
@@ -84,12 +90,16 @@ std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why)
             why = "allowed values must be closed with ']'";
             return std::nullopt;
         }
-        const auto constraint = ParseConstraint(text.substr(i + 1, text.size() - i - 2));
+        const std::string_view allowed = text.substr(i + 1, text.size() - i - 2);
+        const auto constraint = field.syntax.type == SimType::ObjectId
+                                    ? ParseNameConstraint(allowed)
+                                    : ParseConstraint(allowed);
         if (!constraint) {
             why = "malformed allowed values \"" + std::string(text.substr(i)) + "\"";
             return std::nullopt;
         }
-        if (!IsNumeric(field.syntax.type) && !IsSized(field.syntax.type)) {
+        if (!IsNumeric(field.syntax.type) && !IsSized(field.syntax.type) &&
+            field.syntax.type != SimType::ObjectId) {
             why = std::string("allowed values do not apply to ") + TypeName(field.syntax.type);
             return std::nullopt;
         }
@@ -98,6 +108,10 @@ std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why)
     }
     if (field.syntax.access == SimAccess::RowStatus && field.syntax.type != SimType::Integer) {
         why = "a row status must be an Integer";
+        return std::nullopt;
+    }
+    if (field.syntax.access == SimAccess::TestAndIncr && field.syntax.type != SimType::Integer) {
+        why = "a TestAndIncr lock must be an Integer";
         return std::nullopt;
     }
     return field;
@@ -164,8 +178,8 @@ SimDataFile SimDataFile::Parse(const std::string& path, const std::string& text,
         SimValue value;
         unsigned indexPart = 0;
         if (parsed.column && valueText.size() > 1 && valueText.front() == '$') {
-            if (!IsNumeric(type->syntax.type))
-                file.Fail(number, "an index value ($N) needs a numeric type");
+            if (!IsNumeric(type->syntax.type) && type->syntax.type != SimType::OctetString)
+                file.Fail(number, "an index value ($N) needs a numeric or octet-string type");
             const auto part = std::from_chars(valueText.data() + 1,
                                               valueText.data() + valueText.size(), indexPart);
             if (part.ec != std::errc() || part.ptr != valueText.data() + valueText.size() ||
@@ -177,7 +191,9 @@ SimDataFile SimDataFile::Parse(const std::string& path, const std::string& text,
             if (!parsedValue)
                 file.Fail(number, why);
             value = *parsedValue;
-            if (!type->syntax.constraint.Allows(Measure(value)))
+            if (!type->syntax.constraint.Allows(Measure(value)) ||
+                (value.type == SimType::ObjectId &&
+                 !type->syntax.constraint.AllowsName(value.name)))
                 file.Fail(number, "the value lies outside the allowed values");
         }
         if (!parsed.column && type->syntax.access == SimAccess::RowStatus)
@@ -256,11 +272,14 @@ void SimDataFile::Check() {
                                   " differs from the column's type " + TypeName(columnSyntax.type) +
                                   declared);
         const bool ownAccess = line.entry.syntax.access != SimAccess::ReadOnly ||
-                               !line.entry.syntax.constraint.ranges.empty();
+                               !line.entry.syntax.constraint.ranges.empty() ||
+                               !line.entry.syntax.constraint.names.empty();
         if (ownAccess && !(line.entry.syntax == columnSyntax))
             Fail(line.number, "the access and allowed values come from the column" + declared);
         line.entry.syntax = columnSyntax;
-        if (!columnSyntax.constraint.Allows(Measure(line.entry.value)))
+        if (!columnSyntax.constraint.Allows(Measure(line.entry.value)) ||
+            (line.entry.value.type == SimType::ObjectId &&
+             !columnSyntax.constraint.AllowsName(line.entry.value.name)))
             Fail(line.number, "the value lies outside the allowed values of the column" + declared);
         if (columnSyntax.access == SimAccess::RowStatus) {
             const int32_t status = line.entry.value.AsInteger();

@@ -13,6 +13,9 @@ constexpr double PeriodSeconds = 5.0;
 const SimOid Mib2 = {1, 3, 6, 1, 2, 1};
 const SimOid Vendor = {1, 3, 6, 1, 4, 1, 32473};
 const SimOid CommunityMib = {1, 3, 6, 1, 6, 3, 18};
+// usmUser: the user spin lock and the user table. The USM statistics beside it
+// (1.3.6.1.6.3.15.1.1) stay the agent library's, which counts them as it authenticates.
+const SimOid UsmUserMib = {1, 3, 6, 1, 6, 3, 15, 1, 2};
 
 SimOid Join(const SimOid& base, std::initializer_list<oid> tail) {
     SimOid name = base;
@@ -75,7 +78,7 @@ SimValue Count64(double v) {
 }
 
 SimConstraint Values(std::initializer_list<SimRange> ranges) {
-    return SimConstraint{std::vector<SimRange>(ranges)};
+    return SimConstraint{std::vector<SimRange>(ranges), {}};
 }
 
 std::string Mac(uint8_t last) {
@@ -111,7 +114,7 @@ SimDevice::SimDevice(bool poeMode) : poeMode_(poeMode) {
 }
 
 std::vector<SimOid> SimDevice::ServedRoots() {
-    return {Mib2, CommunityMib, Vendor};
+    return {Mib2, CommunityMib, UsmUserMib, Vendor};
 }
 
 void SimDevice::Boot() {

@@ -1,6 +1,7 @@
 #include "SimHandler.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -85,7 +86,11 @@ int CheckValue(const SimSyntax& syntax, const SimValue& value) {
         return syntax.constraint.Allows(static_cast<int64_t>(value.bytes.size()))
                    ? SNMP_ERR_NOERROR
                    : SNMP_ERR_WRONGLENGTH;
+    case SimType::ObjectId:
+        return syntax.constraint.AllowsName(value.name) ? SNMP_ERR_NOERROR : SNMP_ERR_WRONGVALUE;
     case SimType::Integer:
+        if (syntax.access == SimAccess::TestAndIncr && value.AsInteger() < 0)
+            return SNMP_ERR_WRONGVALUE; // a lock runs from 0 to 2147483647
         if (syntax.access == SimAccess::RowStatus) {
             const int32_t status = value.AsInteger();
             // notReady (3) is reported by an agent, never set by a manager.
@@ -144,6 +149,40 @@ const SimOid* StatusColumn(const std::vector<std::pair<SimOid, const SimColumn*>
             return &name;
     }
     return nullptr;
+}
+
+// String number `part` (1 = the first) of an index made of length-prefixed strings; nullopt
+// when the index is no such sequence or has fewer strings.
+std::optional<std::string> IndexString(const SimOid& index, unsigned part) {
+    std::vector<std::string> strings;
+    for (size_t at = 0; at < index.size();) {
+        const oid length = index[at++];
+        if (length > index.size() - at)
+            return std::nullopt;
+        std::string text;
+        for (oid i = 0; i < length; ++i, ++at) {
+            if (index[at] > 255)
+                return std::nullopt;
+            text += static_cast<char>(index[at]);
+        }
+        strings.push_back(std::move(text));
+    }
+    if (part == 0 || part > strings.size())
+        return std::nullopt;
+    return strings[part - 1];
+}
+
+// The value a new row's index column starts with, taken from the row's index.
+std::optional<SimValue> IndexValue(const SimColumn& column, const SimOid& index) {
+    if (column.syntax.type == SimType::OctetString) {
+        auto text = IndexString(index, column.indexPart);
+        if (!text)
+            return std::nullopt;
+        return SimValue::Octets(std::move(*text));
+    }
+    const uint64_t part = column.indexPart <= index.size() ? index[column.indexPart - 1] : 0;
+    return column.syntax.type == SimType::Integer ? SimValue::Integer(static_cast<int32_t>(part))
+                                                  : SimValue::Unsigned(column.syntax.type, part);
 }
 
 SimOid Concat(const SimOid& a, const SimOid& b) {
@@ -260,6 +299,10 @@ int SimHandler::Check(netsnmp_request_info* request, netsnmp_request_info* all) 
             return SNMP_ERR_WRONGTYPE;
         if (const int error = CheckValue(entry->syntax, *value); error != SNMP_ERR_NOERROR)
             return error;
+        // A lock set with any value but its current one lost a race with another manager.
+        if (entry->syntax.access == SimAccess::TestAndIncr &&
+            value->AsInteger() != entry->Current().AsInteger())
+            return SNMP_ERR_INCONSISTENTVALUE;
         if (entry->syntax.access != SimAccess::RowStatus)
             return SNMP_ERR_NOERROR;
         const int32_t status = value->AsInteger();
@@ -302,6 +345,12 @@ int SimHandler::Check(netsnmp_request_info* request, netsnmp_request_info* all) 
     if (definition->syntax.access == SimAccess::RowStatus) {
         const int32_t wanted = value->AsInteger();
         if (wanted == 4 || wanted == 5) {
+            // Index columns that are served take their value from the index, which must
+            // then have their form (a string index must be length-prefixed octets).
+            for (const auto& [other, otherDefinition] : columns) {
+                if (otherDefinition->indexPart > 0 && !IndexValue(*otherDefinition, index))
+                    return SNMP_ERR_NOCREATION;
+            }
             rows_.push_back({entry, index, wanted});
             return SNMP_ERR_NOERROR;
         }
@@ -357,12 +406,8 @@ void SimHandler::Action(netsnmp_request_info* requests) {
             cell.syntax = definition->syntax;
             cell.value = definition->initial;
             if (definition->indexPart > 0) {
-                const uint64_t part = definition->indexPart <= row.index.size()
-                                          ? row.index[definition->indexPart - 1]
-                                          : 0;
-                cell.value = definition->syntax.type == SimType::Integer
-                                 ? SimValue::Integer(static_cast<int32_t>(part))
-                                 : SimValue::Unsigned(definition->syntax.type, part);
+                if (auto value = IndexValue(*definition, row.index))
+                    cell.value = std::move(*value);
             }
             if (definition->syntax.access == SimAccess::RowStatus)
                 cell.value = SimValue::Integer(row.status == 4 ? 1 : 2); // active, notInService
@@ -384,14 +429,21 @@ void SimHandler::Action(netsnmp_request_info* requests) {
                 continue; // creation and destruction are row plans
         }
         Record(name);
+        if (entry != nullptr && entry->syntax.access == SimAccess::TestAndIncr) {
+            const int32_t current = value->AsInteger();
+            entry->value =
+                SimValue::Integer(current == std::numeric_limits<int32_t>::max() ? 0 : current + 1);
+            continue;
+        }
         if (entry == nullptr) {
             // A missing cell of an existing row.
             const SimColumn* definition = store_.ColumnOf(name);
             SimEntry cell;
             cell.syntax = definition->syntax;
-            cell.value = *value;
+            cell.value =
+                definition->syntax.access == SimAccess::Accepting ? definition->initial : *value;
             store_.Put(name, std::move(cell));
-        } else {
+        } else if (entry->syntax.access != SimAccess::Accepting) {
             entry->value = *value;
         }
     }

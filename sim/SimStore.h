@@ -10,6 +10,12 @@ enum class SimAccess : uint8_t {
     ReadOnly,
     ReadWrite,
     RowStatus, // read-write; createAndGo / createAndWait / destroy create and remove its row
+    // read-write TestAndIncr lock: a SET must carry the current value (else
+    // inconsistentValue) and then advances it by one, wrapping to 0 after 2147483647
+    TestAndIncr,
+    // writable, but a SET leaves the value read unchanged: objects whose writes act on
+    // something else and that always read the same (key changes, clone-from pointers)
+    Accepting,
 };
 
 // What a SET must satisfy: the object's type, access and allowed values.
@@ -31,8 +37,10 @@ struct SimEntry {
 };
 
 // A declared column of a table whose rows can be created: the syntax of its cells and the
-// value a created row starts with. indexPart > 0 makes the value that sub-identifier of the
-// row's index (1 = the first), for index columns that are also served.
+// value a created row starts with. indexPart > 0 makes the value part of the row's index, for
+// index columns that are also served: for a numeric column that sub-identifier (1 = the
+// first), for an octet-string column that string when the index is read as a sequence of
+// length-prefixed strings (a user name after an engine ID).
 struct SimColumn {
     SimSyntax syntax;
     SimValue initial;

@@ -1,5 +1,6 @@
 #include "SimValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -175,6 +176,24 @@ bool SimConstraint::Allows(int64_t v) const {
             return true;
     }
     return false;
+}
+
+bool SimConstraint::AllowsName(const SimOid& name) const {
+    return names.empty() || std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::optional<SimConstraint> ParseNameConstraint(std::string_view text) {
+    SimConstraint constraint;
+    while (true) {
+        const size_t comma = text.find(',');
+        const auto name = ParseOid(text.substr(0, comma));
+        if (!name)
+            return std::nullopt;
+        constraint.names.push_back(*name);
+        if (comma == std::string_view::npos)
+            return constraint;
+        text.remove_prefix(comma + 1);
+    }
 }
 
 std::optional<SimConstraint> ParseConstraint(std::string_view text) {

@@ -54,7 +54,8 @@ struct SimValue {
 };
 
 // Allowed values of a writable object: integer values or octet-string sizes, as a list of
-// closed ranges. An empty list allows everything the type allows.
+// closed ranges, or for an object identifier the list of the identifiers it may take. An
+// empty list allows everything the type allows.
 struct SimRange {
     int64_t low = 0;
     int64_t high = 0;
@@ -64,13 +65,17 @@ struct SimRange {
 
 struct SimConstraint {
     std::vector<SimRange> ranges;
+    std::vector<SimOid> names;
 
     bool Allows(int64_t v) const;
+    bool AllowsName(const SimOid& name) const;
     bool operator==(const SimConstraint&) const = default;
 };
 
 // Parses "a..b,c,d..e" (integers, possibly negative); nullopt when malformed.
 std::optional<SimConstraint> ParseConstraint(std::string_view text);
+// Parses "1.3.6...,1.3.6..." (dotted object identifiers); nullopt when malformed.
+std::optional<SimConstraint> ParseNameConstraint(std::string_view text);
 
 // Parses the value field of a data line. `hex` selects hexadecimal octets ("4x", "68x",
 // "64x"). On failure returns nullopt and says why.

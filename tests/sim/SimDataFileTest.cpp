@@ -1,5 +1,6 @@
 // ksw-sim refuses a data file it cannot serve, naming the line, and a bad command line.
 
+#include "SnmpTool.h"
 #include "TestAgent.h"
 #include "TestProgram.h"
 
@@ -73,6 +74,15 @@ TEST(SimDataFile, BadLineIsRefusedWithItsNumber) {
         {"row status flag on a cell", V + ".1.1.0|2s|1\n", 1, "declared on its column"},
         {"row status cell not active", V + ".5.1.3|2sc|1\n" + V + ".5.1.3.1|2|6\n", 2,
          "must be active"},
+        {"lock that is no integer", V + ".1.1.0|4t|x\n", 1, "lock must be an Integer"},
+        {"identifier outside the allowed ones", V + ".1.1.0|6w[1.3.6.1.1,1.3.6.1.2]|1.3.6.1.3\n", 1,
+         "outside the allowed values"},
+        {"malformed allowed identifiers", V + ".1.1.0|6w[1.3.6.1.1,]|1.3.6.1.1\n", 1,
+         "malformed allowed values"},
+        {"index value of an address column", V + ".5.1.2|64c|$1\n", 1,
+         "needs a numeric or octet-string type"},
+        {"USM statistics stay the library's", "1.3.6.1.6.3.15.1.1.1.0|65|0\n", 1,
+         "outside the subtrees"},
     };
     const DataFolder folder;
     for (const BadFile& c : cases) {
@@ -109,6 +119,17 @@ TEST(SimDataFile, BadCommandLineIsRefused) {
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
+}
+
+TEST(SimDataFile, LockWrapsToZeroAfterItsHighestValue) {
+    const DataFolder folder;
+    const std::string lock = ".1.3.6.1.6.3.15.1.2.1.0";
+    const std::string file = folder.Write("lock.snmprec", lock + "|2t|2147483647\n");
+    TestAgent agent(TestAgent::Kind::Simulator, {"--data", file});
+    const SnmpTool tool(agent, {"-v2c", "-c", "private"});
+    const ProgramResult set = tool.Set({lock, "i", "2147483647"});
+    EXPECT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(SnmpTool::Values(tool.Get({lock}).out)[lock], "0");
 }
 
 TEST(SimDataFile, ServesAGoodFileAndItsDeclaredTable) {

@@ -22,6 +22,29 @@ const std::string TrustHost = Vendor + ".12.1.2.13.1.1";
 const std::string LedStatus = Vendor + ".12.11.1.9.4.1.5.1";
 const std::string LedMode = Vendor + ".11.69.3.2.1.1.6.0";
 const std::string SysUpTime = ".1.3.6.1.2.1.1.3.0";
+const std::string TimeZone = Vendor + ".12.10.10.4.0";
+const std::string AclProfile = Vendor + ".12.9.2.1.1";
+const std::string AclRule = Vendor + ".12.9.3.1.1";
+const std::string SpinLock = ".1.3.6.1.6.3.15.1.2.1.0";
+const std::string UsmUser = ".1.3.6.1.6.3.15.1.2.2.1";
+const std::string Community = ".1.3.6.1.6.3.18.1.1.1";
+
+// An index part as length-prefixed octets.
+std::string Counted(const std::vector<int>& octets) {
+    std::string part = "." + std::to_string(octets.size());
+    for (int octet : octets)
+        part += "." + std::to_string(octet);
+    return part;
+}
+
+std::string Counted(const std::string& text) {
+    return Counted(std::vector<int>(text.begin(), text.end()));
+}
+
+// The engine ID of the data file's USM rows, and the index of its user "MD5_User".
+const std::vector<int> DataEngine = {0x80, 0x00, 0x7E, 0xD9, 0x03, 0x00,
+                                     0x1B, 0x21, 0x10, 0x20, 0x30};
+const std::string Md5User = Counted(DataEngine) + Counted("MD5_User");
 
 const std::vector<std::string> Read = {"-v2c", "-c", "readcm"};
 const std::vector<std::string> Write = {"-v2c", "-c", "writecm"};
@@ -62,6 +85,12 @@ TEST(SimObjects, WrittenValuesAreKept) {
         {TrustHost + ".2.2", "a", "10.9.8.7", "10.9.8.7"},
         {Vendor + ".12.9.2.1.1.4.1", "x", "0102030405F6", "01 02 03 04 05 F6"},
         {".1.3.6.1.2.1.31.1.1.1.18.3", "s", "uplink to lab", "\"uplink to lab\""},
+        {UsmUser + ".5" + Md5User, "o", ".1.3.6.1.6.3.10.1.1.3", ".1.3.6.1.6.3.10.1.1.3"},
+        {UsmUser + ".8" + Md5User, "o", ".1.3.6.1.6.3.10.1.2.2", ".1.3.6.1.6.3.10.1.2.2"},
+        {UsmUser + ".11" + Md5User, "s", "lab", "\"lab\""},
+        {UsmUser + ".12" + Md5User, "i", "2", "2"},
+        {AclRule + ".14.1.2", "x", "FFFF0000", "FF FF 00 00"},
+        {AclProfile + ".3.5", "i", "4", "4"},
     };
     TestAgent agent;
     const SnmpTool writer(agent, Write);
@@ -103,6 +132,23 @@ TEST(SimObjects, RefusedWritesCarryTheirErrorStatus) {
         {"read community", Read, RmonState, "i", "2", "noAccess"},
         {"SNMPv1 wrong type", WriteV1, RmonState, "s", "on", "badValue"},
         {"SNMPv1 read-only object", WriteV1, Vendor + ".12.1.1.1.0", "i", "2", "noSuchName"},
+        {"auth protocol outside the offered ones", Write, UsmUser + ".5" + Md5User, "o",
+         ".1.3.6.1.6.3.10.1.1.4", "wrongValue"},
+        {"priv protocol outside the offered ones", Write, UsmUser + ".8" + Md5User, "o",
+         ".1.3.6.1.6.3.10.1.2.4", "wrongValue"},
+        {"user security name", Write, UsmUser + ".3" + Md5User, "s", "x", "notWritable"},
+        {"user storage type other", Write, UsmUser + ".12" + Md5User, "i", "1", "wrongValue"},
+        {"community storage type other", Write, Community + ".7.112.117.98.108.105.99", "i", "1",
+         "wrongValue"},
+        {"ACL owner", Write, AclProfile + ".9.1", "i", "1", "notWritable"},
+        {"ACL rule owner", Write, AclRule + ".16.1.1", "i", "1", "notWritable"},
+        {"ACL rule access ID", Write, AclRule + ".2.1.1", "i", "5", "notWritable"},
+        {"ACL rule port list of 28 bits in 3 octets", Write, AclRule + ".14.1.1", "x", "FFFFFF",
+         "wrongLength"},
+        {"ACL rule permit outside deny, permit, mirror", Write, AclRule + ".13.1.1", "i", "4",
+         "wrongValue"},
+        // The index must be length-prefixed octets: 9 octets announced, 2 given.
+        {"user row with a malformed index", Write, UsmUser + ".13.9.1.2", "i", "4", "noCreation"},
     };
     TestAgent agent;
     for (const Refused& c : cases) {
@@ -115,6 +161,71 @@ TEST(SimObjects, RefusedWritesCarryTheirErrorStatus) {
     const SnmpTool reader(agent, Read);
     EXPECT_EQ(ValueOf(reader, RmonState), "3");
     EXPECT_EQ(ValueOf(reader, TrustHost + ".3.1"), "1");
+    EXPECT_EQ(ValueOf(reader, UsmUser + ".5" + Md5User), ".1.3.6.1.6.3.10.1.1.2");
+    EXPECT_TRUE(SnmpTool::Values(reader.Walk(UsmUser + ".13.9").out).empty());
+}
+
+struct Step {
+    const char* what;
+    std::string value;
+    const char* error; // nullptr: accepted
+    const char* after; // the object's value afterwards
+};
+
+// Runs the SETs of `steps` in order on one object and checks each answer and what follows.
+void RunSteps(const SnmpTool& writer, const std::string& oid, const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const ProgramResult r = writer.Set({oid, "i", step.value});
+        if (step.error == nullptr) {
+            EXPECT_EQ(r.exitCode, 0) << r.err;
+        } else {
+            EXPECT_NE(r.exitCode, 0);
+            EXPECT_NE(r.err.find(step.error), std::string::npos) << r.err;
+        }
+        EXPECT_EQ(ValueOf(writer, oid), step.after);
+    }
+}
+
+TEST(SimObjects, TimeZoneTakesMinutesFromMinus779To839) {
+    TestAgent agent;
+    const SnmpTool writer(agent, Write);
+    RunSteps(writer, TimeZone,
+             {
+                 {"lowest offset", "-779", nullptr, "-779"},
+                 {"below the lowest", "-780", "wrongValue", "-779"},
+                 {"highest offset", "839", nullptr, "839"},
+                 {"above the highest", "840", "wrongValue", "839"},
+                 {"UTC", "0", nullptr, "0"},
+             });
+}
+
+TEST(SimObjects, SpinLockTakesOnlyItsCurrentValueAndAdvances) {
+    TestAgent agent;
+    const SnmpTool writer(agent, Write);
+    ASSERT_EQ(ValueOf(writer, SpinLock), "1042"); // the data file's value
+    RunSteps(writer, SpinLock,
+             {
+                 {"current value", "1042", nullptr, "1043"},
+                 {"the value just used", "1042", "inconsistentValue", "1043"},
+                 {"a value ahead", "1044", "inconsistentValue", "1043"},
+                 {"negative", "-1", "wrongValue", "1043"},
+                 {"current value again", "1043", nullptr, "1044"},
+             });
+
+    // A manager takes the lock together with its change: both hold, or neither does.
+    const std::string publicText = UsmUser + ".11" + Md5User;
+    const ProgramResult locked = writer.Set({SpinLock, "i", "1044", publicText, "s", "mine"});
+    EXPECT_EQ(locked.exitCode, 0) << locked.err;
+    EXPECT_EQ(ValueOf(writer, SpinLock), "1045");
+    EXPECT_EQ(ValueOf(writer, publicText), "\"mine\"");
+    const ProgramResult lost = writer.Set({SpinLock, "i", "1044", publicText, "s", "theirs"});
+    EXPECT_NE(lost.err.find("inconsistentValue"), std::string::npos) << lost.err;
+    const ProgramResult undone =
+        writer.Set({SpinLock, "i", "1045", UsmUser + ".12" + Md5User, "i", "9"});
+    EXPECT_NE(undone.err.find("wrongValue"), std::string::npos) << undone.err;
+    EXPECT_EQ(ValueOf(writer, SpinLock), "1045");
+    EXPECT_EQ(ValueOf(writer, publicText), "\"mine\"");
 }
 
 TEST(SimObjects, AFailedVarbindUndoesTheWholeRequest) {
@@ -134,8 +245,40 @@ struct RowCase {
 };
 
 TEST(SimObjects, CreateAndGoAddsARowAndDestroyRemovesIt) {
-    const std::string rule = Vendor + ".12.9.3.1.1";
+    const std::string rule = AclRule;
+    // A user "bob" of engine 80 00 00 00 01: two length-prefixed index parts.
+    const std::string bob = Counted(std::vector<int>{0x80, 0, 0, 0, 1}) + Counted("bob");
     const RowCase cases[] = {
+        {"USM user, engine ID and user name",
+         UsmUser + ".13" + bob,
+         // Clone-from and key changes are taken but always read 0.0 and empty.
+         {UsmUser + ".5" + bob, "o", ".1.3.6.1.6.3.10.1.1.3", UsmUser + ".11" + bob, "s", "lab",
+          UsmUser + ".4" + bob, "o", UsmUser + ".3" + Md5User, UsmUser + ".6" + bob, "x",
+          "00112233445566778899AABBCCDDEEFF"},
+         {{UsmUser + ".3" + bob, "\"bob\""},
+          {UsmUser + ".4" + bob, ".0.0"},
+          {UsmUser + ".5" + bob, ".1.3.6.1.6.3.10.1.1.3"},
+          {UsmUser + ".6" + bob, "\"\""},
+          {UsmUser + ".8" + bob, ".1.3.6.1.6.3.10.1.2.1"},
+          {UsmUser + ".11" + bob, "\"lab\""},
+          {UsmUser + ".12" + bob, "3"},
+          {UsmUser + ".13" + bob, "1"}}},
+        {"ACL profile 7",
+         AclProfile + ".8.7",
+         {AclProfile + ".3.7", "i", "3", AclProfile + ".4.7", "x", "FFFFFFFFFFFF"},
+         {{AclProfile + ".2.7", "2"},
+          {AclProfile + ".3.7", "3"},
+          {AclProfile + ".4.7", "FF FF FF FF FF FF"},
+          {AclProfile + ".8.7", "1"},
+          {AclProfile + ".9.7", "2"}}},
+        {"ACL rule, index profile 2 access 3, with its ports and action",
+         rule + ".15.2.3",
+         {rule + ".14.2.3", "x", "0000000F", rule + ".13.2.3", "i", "3"},
+         {{rule + ".2.2.3", "3"},
+          {rule + ".13.2.3", "3"},
+          {rule + ".14.2.3", "00 00 00 0F"},
+          {rule + ".15.2.3", "1"},
+          {rule + ".16.2.3", "2"}}},
         {"trust host",
          TrustHost + ".3.20",
          {TrustHost + ".2.20", "a", "10.20.30.40"},
@@ -172,11 +315,15 @@ TEST(SimObjects, CreateAndGoAddsARowAndDestroyRemovesIt) {
 
 TEST(SimObjects, CommunityTableRowsAreCommunitiesInForce) {
     TestAgent agent;
-    const std::string entry = ".1.3.6.1.6.3.18.1.1.1";
-    const std::string index = ".5.110.101.119.99.109"; // "newcm"
+    const std::string entry = Community;
+    // The index is the community's name as an IMPLIED string: no length prefix.
+    const std::string index = ".110.101.119.99.109"; // "newcm"
     const SnmpTool admin(agent, {"-v2c", "-c", "private"});
     const SnmpTool newcomer(agent, {"-v2c", "-c", "newcm"});
     EXPECT_NE(newcomer.Get({SysUpTime}).exitCode, 0);
+    EXPECT_EQ(ValueOf(admin, entry + ".2.112.117.98.108.105.99"), "\"public\"");
+    // Every column but the index answers for a configured row.
+    EXPECT_EQ(SnmpTool::Values(admin.Walk(entry).out).size(), 4u * 7u);
 
     const ProgramResult created = admin.Set({entry + ".8" + index, "i", "4", entry + ".2" + index,
                                              "s", "newcm", entry + ".3" + index, "s", "writeSec"});

@@ -77,6 +77,8 @@ public:
     void HideRow(int aIdx);
     void ShowRow(int aIdx);
     void CheckRow(int aIdx);
+    // Shows or hides the row's check box; a hidden checked box still marks the row for writing.
+    void SetCheckBoxShown(int aIdx, bool shown);
     void UncheckRow(int aIdx);
     // Empties the value control and the variable's value text.
     void ClearRow(int aIdx);
@@ -122,7 +124,6 @@ private:
     bool IsEditable(int aIdx) const;
     bool IsIndexRow(int aIdx) const;
     bool IsHidden(int aIdx) const;
-    void SetCheckBoxShown(int aIdx, bool shown);
     void FreeRows();
     void CheckBoxClicked();
     void EditOctetItem(int aIdx);
