@@ -1,7 +1,9 @@
 #include "main_window/TMainForm.h"
 
-#include "main_window/MainMenuTable.h"
+#include "forms/config/TfrmConfigSNMP.h"
 #include "main_window/TFrontPanel.h"
+#include "main_window/TMenuCatalogue.h"
+#include "main_window/catalogue/PageOpener.h"
 #include "shell/QxCommandLine.h"
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
@@ -51,12 +53,67 @@ TMainForm::~TMainForm() {
 
 void TMainForm::BuildMenu() {
     mainMenu_ = std::make_unique<TMainMenu>(this);
-    std::vector<TMenuItem*> parents;
-    for (const MainMenuRow* row = MainMenuRows; row->name != nullptr; ++row) {
-        parents.resize(static_cast<size_t>(row->depth));
-        TMenuItem* item = row->depth == 0 ? mainMenu_->Add(row->name, row->caption)
-                                          : parents.back()->Add(row->name, row->caption);
-        parents.push_back(item);
+    TMenuCatalogue::Build(*mainMenu_, [this](TMenuItem& item, const PageDefinition& entry) {
+        if (entry.kind == EntryKind::None) {
+            return; // a visible entry without an action
+        }
+        item.SetEnabled(HasAction(entry));
+        const PageDefinition* e = &entry;
+        item.OnClick = [this, e] { RunEntry(*e); };
+    });
+}
+
+bool TMainForm::HasAction(const PageDefinition& entry) {
+    switch (entry.kind) {
+    case EntryKind::Scalar:
+    case EntryKind::Table:
+    case EntryKind::Tabbed:
+        return true;
+    case EntryKind::HandMade:
+        return std::string(entry.target) == "TfrmConfigSNMP";
+    case EntryKind::Viewer:
+    case EntryKind::Command:
+    case EntryKind::Help:
+    case EntryKind::None:
+        return false;
+    }
+    return false;
+}
+
+void TMainForm::RunEntry(const PageDefinition& entry) {
+    if (IsGeneratedPage(entry)) {
+        PageHost host;
+        host.owner = this;
+        host.addressText = settingsTexts_.address;
+        host.rmonStateClosed = [this] {
+            if (withDevice_) {
+                frontPanel_->RefreshRmonState(MenuItem("Statistics1"), MenuItem("History1"),
+                                              MenuItem("AlarmEvent1"));
+            }
+        };
+        OpenPage(entry, host);
+        return;
+    }
+    if (entry.kind == EntryKind::HandMade && std::string(entry.target) == "TfrmConfigSNMP") {
+        SNMPConfigure1Click();
+    }
+}
+
+void TMainForm::SNMPConfigure1Click() {
+    TfrmConfigSNMP::Running running{programFolder_, settingsTexts_.address,
+                                    settingsTexts_.version, settingsTexts_.securityName};
+    bool modified = false;
+    {
+        TfrmConfigSNMP dialog(this, running, storedTexts_);
+        dialog.ShowModal();
+        modified = dialog.VersionModified();
+    }
+    if (modified &&
+        MessageBox("SNMP Version has been modified!\r\nIf you want to run the module in new "
+                   "version,please rerun it again.\r\n\nSwitch to new version?",
+                   Application().Title(), mbYesNo, miQuestion, this) == mrYes) {
+        // The close still asks whether to exit.
+        Close();
     }
 }
 
@@ -113,7 +170,9 @@ void TMainForm::FormCreate() {
 
         if (std::optional<std::string> path =
                 QxDeviceConfig::Locate(suiteMode_, programFolder_, global.device.address)) {
-            QxDeviceConfig::Read(*path, global, settingsTexts_);
+            if (QxDeviceConfig::Read(*path, global, settingsTexts_)) {
+                storedTexts_ = settingsTexts_;
+            }
         }
 
         if (withDevice_) {

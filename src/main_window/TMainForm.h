@@ -5,9 +5,11 @@
 #include "ui/toolkit/TForm.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+struct PageDefinition;
 class TFrontPanel;
 class TMainMenu;
 class TMenuItem;
@@ -40,6 +42,14 @@ public:
     const QxSettingsTexts& SettingsTexts() const { return settingsTexts_; }
     bool SuiteMode() const { return suiteMode_; }
 
+    // Runs what the menu entry does, as choosing it does.
+    void RunEntry(const PageDefinition& entry);
+    // Whether the entry has an action in this build (hand-made windows arrive one by one).
+    static bool HasAction(const PageDefinition& entry);
+    // "SNMP Configure": the settings dialog, then the question whether to end the module so
+    // that a new version takes effect.
+    void SNMPConfigure1Click();
+
 private:
     void BuildMenu();
     void BuildFrontPanelArea();
@@ -56,5 +66,7 @@ private:
     std::unique_ptr<TFrontPanel> frontPanel_;
     bool withDevice_ = true;
     QxSettingsTexts settingsTexts_;
+    // The settings read from the per-device file at start-up; none without a file.
+    std::optional<QxSettingsTexts> storedTexts_;
     bool suiteMode_ = false;
 };

@@ -1,0 +1,204 @@
+#include "main_window/ScriptSwitches.h"
+
+#include "binding/QxSNMPRequest2Edits.h"
+#include "main_window/TMenuCatalogue.h"
+#include "main_window/catalogue/PageOpener.h"
+#include "shell/QxCommandLine.h"
+#include "shell/QxDeviceConfig.h"
+#include "shell/QxSettingsTexts.h"
+#include "snmp/QxSNMPGlobal.h"
+#include "snmp/QxSNMPSession.h"
+#include "ui/page_form/TConfigForm.h"
+#include "ui/panels/TEditsPanel.h"
+#include "ui/panels/TListViewPanel.h"
+#include "ui/panels/TMsgPanel.h"
+#include "ui/panels/TSNMPEditorPanel.h"
+#include "ui/panels/TSNMPListViewPanel.h"
+#include "ui/toolkit/TComboBox.h"
+#include "ui/toolkit/TEdit.h"
+#include "ui/toolkit/TLabel.h"
+#include "ui/toolkit/TListView.h"
+#include "ui/toolkit/TMemo.h"
+#include "ui/toolkit/TPageControl.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <exception>
+
+ScriptSwitches ScriptSwitches::Take(std::vector<std::string>& arguments) {
+    ScriptSwitches s;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--help") {
+            s.help = true;
+        } else if (a == "--catalogue") {
+            s.catalogue = true;
+        } else if (a == "--print" || a == "--open") {
+            if (i + 1 >= arguments.size()) {
+                s.error = a + " needs a menu path";
+                continue;
+            }
+            (a == "--print" ? s.print : s.open) = arguments[++i];
+        } else {
+            rest.push_back(a);
+        }
+    }
+    arguments = std::move(rest);
+    return s;
+}
+
+const char* ScriptSwitches::HelpText() {
+    return "Switches for scripts and checks:\n"
+           "  --catalogue          print the menu catalogue as JSON and exit\n"
+           "  --print \"<path>\"     read the generated page of that menu entry, print it, exit\n"
+           "                       (0 read, 1 a read failed, 2 no generated page there)\n"
+           "  --open \"<path>\"      run that menu entry once the main window shows\n"
+           "  A path is the menu and the entries below it joined by \" / \", for example\n"
+           "  \"Basic Configuration / Time Management / System Time\".\n";
+}
+
+namespace {
+
+template <typename Panel> Panel* PanelOf(TConfigForm& form, int page) {
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        auto* p = dynamic_cast<Panel*>(w);
+        if (p != nullptr && p->Binding() == form.Binding(page)) {
+            return p;
+        }
+    }
+    return nullptr;
+}
+
+void PrintEditor(TSNMPEditorPanel& page, std::string& out) {
+    TEditsPanel& rows = *page.EditsPanel();
+    for (int i = 0; i < rows.RowCount(); ++i) {
+        const EditRow& row = rows.Row(i);
+        if (row.kind == NoRow || (row.label != nullptr && !row.label->isVisibleTo(&page))) {
+            continue;
+        }
+        std::string value;
+        if (row.edit != nullptr) {
+            value = row.edit->Text();
+        } else if (row.comboBox != nullptr) {
+            value = row.comboBox->Text();
+        }
+        out += (row.label != nullptr ? row.label->Caption() : std::string()) + "\t" + value + "\n";
+    }
+}
+
+void PrintList(TSNMPListViewPanel& page, std::string& out) {
+    TListView& list = *page.ListViewPanel()->ListView();
+    std::string header;
+    for (int c = 0; c < list.ColumnCount(); ++c) {
+        header += (c > 0 ? "\t" : "") + list.Column(c)->Caption();
+    }
+    out += header + "\n";
+    for (int r = 0; r < list.ItemCount(); ++r) {
+        TListItem& item = *list.Item(r);
+        std::string line = item.Caption();
+        for (const std::string& cell : item.SubItems()) {
+            line += "\t" + cell;
+        }
+        out += line + "\n";
+    }
+}
+
+// Reads one page and waits for its end; false with the result line when the read failed.
+bool ReadPage(TConfigForm& form, int page, std::string& failure) {
+    QxSNMPRequest2Edits& binding = *form.Binding(page);
+    bool failed = false;
+    binding.onGetComplete = [&failed](QxSNMPRequest2Controls&, const QxSNMPError& result) {
+        failed = failed || result.code != 0;
+    };
+    std::string raised;
+    binding.request.active = true;
+    try {
+        binding.Get();
+    } catch (const std::exception& e) {
+        raised = e.what();
+        binding.Report(raised);
+        failed = true;
+    }
+    QTimer wake; // the wait below wakes at least this often
+    wake.start(20);
+    while (binding.busy) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    binding.onGetComplete = nullptr;
+    if (failed) {
+        auto* panel = PanelOf<TSNMPEditorPanel>(form, page);
+        TMemo* memo = panel != nullptr && panel->MsgPanel() != nullptr ? panel->MsgPanel()->memo
+                                                                      : nullptr;
+        failure = memo != nullptr && memo->LineCount() > 0 ? memo->Line(memo->LineCount() - 1)
+                                                           : raised;
+    }
+    return !failed;
+}
+
+} // namespace
+
+int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure) {
+    int status = 0;
+    TPageControl* tabs = form.PageControl();
+    for (int i = 0; i < form.BindingCount(); ++i) {
+        if (tabs != nullptr) {
+            tabs->SetActivePageIndex(i);
+            out += "[" + tabs->Page(i)->Caption() + "]\n";
+        }
+        std::string pageFailure;
+        if (!ReadPage(form, i, pageFailure)) {
+            if (status == 0) {
+                failure = pageFailure;
+            }
+            status = 1;
+        }
+        if (auto* list = PanelOf<TSNMPListViewPanel>(form, i)) {
+            PrintList(*list, out);
+        } else if (auto* editor = PanelOf<TSNMPEditorPanel>(form, i)) {
+            PrintEditor(*editor, out);
+        }
+    }
+    return status;
+}
+
+int RunPrint(const std::string& menuPath, const std::vector<std::string>& arguments,
+             const std::string& programFolder) {
+    const PageDefinition* entry = TMenuCatalogue::Find(menuPath);
+    if (entry == nullptr || !IsGeneratedPage(*entry)) {
+        std::fprintf(stderr, "ksw524p: no generated page at \"%s\"\n", menuPath.c_str());
+        return 2;
+    }
+    try {
+        QxSNMPSession::CreateGlobal("");
+        QxSNMPGlobal& global = SnmpGlobal();
+        global.timeout = 200;
+        if (QxCommandLine::Parse(arguments, global) == QxCommandLine::Result::HostError) {
+            std::fputs("Error Host Name!\n", stderr);
+            return 1;
+        }
+        QxSettingsTexts texts;
+        texts.FromGlobal(global);
+        const bool suite = QxDeviceConfig::IsSuiteMode(programFolder);
+        if (auto path = QxDeviceConfig::Locate(suite, programFolder, global.device.address)) {
+            QxDeviceConfig::Read(*path, global, texts);
+        }
+        PageHost host;
+        host.addressText = texts.address;
+        std::unique_ptr<TConfigForm> form = BuildPageForm(*entry, host);
+        std::string out;
+        std::string failure;
+        const int status = PrintPageForm(*form, out, failure);
+        std::fputs(out.c_str(), stdout);
+        if (status != 0) {
+            std::fprintf(stderr, "%s\n", failure.c_str());
+        }
+        return status;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class TConfigForm;
+
+// The switches for scripts and checks, beyond the module's own command line. They are taken
+// out of the arguments before that command line is read, so that a menu path never reads as
+// one of its markers.
+struct ScriptSwitches {
+    bool help = false;
+    bool catalogue = false;
+    std::optional<std::string> print; // menu path of the page to print
+    std::optional<std::string> open;  // menu path of the entry to run once the window shows
+    std::string error;                // a switch without its menu path
+
+    // Removes the switches (and their values) from the arguments, program name excluded.
+    static ScriptSwitches Take(std::vector<std::string>& arguments);
+    static const char* HelpText();
+};
+
+// Reads every page of the form (each tab in turn) and writes it as text: a tab's title as
+// "[<title>]", a scalar page one "<label>\t<value>" line per shown row, a table page its column
+// captions joined by tabs and then one line per row. Returns 0 when every read succeeded;
+// otherwise 1, with the page's result line in `failure`.
+int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure);
+
+// `ksw524p --print`: builds the entry's page form against the device the arguments name and
+// prints it. Exit status 0, 1 (a read failed) or 2 (no generated page at that path).
+int RunPrint(const std::string& menuPath, const std::vector<std::string>& arguments,
+             const std::string& programFolder);

@@ -1,0 +1,110 @@
+#include "TestAgent.h"
+#include "TestProgram.h"
+#include "main_window/ScriptSwitches.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(ScriptSwitchesTest, SwitchesLeaveTheModulesCommandLine) {
+    struct Case {
+        std::vector<std::string> given;
+        std::vector<std::string> kept;
+        bool catalogue;
+        const char* print;
+        const char* open;
+        const char* error;
+    } cases[] = {
+        {{"/I10.0.0.1", "--catalogue"}, {"/I10.0.0.1"}, true, nullptr, nullptr, ""},
+        // A path holding a marker ("/v") stays the switch's value.
+        {{"/I10.0.0.1", "--print", "RMON / Alarm/Event", "/v1"},
+         {"/I10.0.0.1", "/v1"}, false, "RMON / Alarm/Event", nullptr, ""},
+        {{"--open", "Help / About", "/I10.0.0.1"}, {"/I10.0.0.1"}, false, nullptr, "Help / About", ""},
+        {{"/I10.0.0.1", "--print"}, {"/I10.0.0.1"}, false, nullptr, nullptr,
+         "--print needs a menu path"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.given;
+        ScriptSwitches s = ScriptSwitches::Take(args);
+        EXPECT_EQ(args, c.kept);
+        EXPECT_EQ(s.catalogue, c.catalogue);
+        EXPECT_EQ(s.print.value_or("-"), c.print != nullptr ? c.print : "-");
+        EXPECT_EQ(s.open.value_or("-"), c.open != nullptr ? c.open : "-");
+        EXPECT_EQ(s.error, c.error);
+    }
+}
+
+TEST(ScriptSwitchesTest, CatalogueIsJsonOfEveryEntry) {
+    ProgramResult r = RunProgram({KSW524P_PATH, "--catalogue"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    QJsonParseError error{};
+    QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    ASSERT_TRUE(doc.isArray());
+    EXPECT_EQ(doc.array().size(), 258);
+    EXPECT_EQ(doc.array().at(0).toObject().value(QStringLiteral("menu")).toString(),
+              QStringLiteral("Basic Configuration"));
+}
+
+class PrintTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { sim_ = new TestAgent(TestAgent::Kind::Simulator); }
+    static void TearDownTestSuite() {
+        delete sim_;
+        sim_ = nullptr;
+    }
+    // SNMPv3 lets the command line name the port.
+    static ProgramResult Print(const std::string& path, int port = 0) {
+        return RunProgram({KSW524P_PATH, "/I127.0.0.1", "/v3",
+                           "/t" + std::to_string(port != 0 ? port : sim_->Port()), "/m3", "/l3",
+                           "/nMD5_DES_User", "/a2", "/Amd5despass1", "/p2", "/Pmd5despriv1",
+                           "--print", path});
+    }
+    static TestAgent* sim_;
+};
+
+TestAgent* PrintTest::sim_ = nullptr;
+
+TEST_F(PrintTest, ScalarTableAndTabbedPages) {
+    ProgramResult scalar = Print("Basic Configuration / Time Management / System Time");
+    ASSERT_EQ(scalar.exitCode, 0) << scalar.err;
+    EXPECT_NE(scalar.out.find("Time Zone [ -779..839]\t"), std::string::npos) << scalar.out;
+    EXPECT_EQ(scalar.out.rfind("Current Time\t", 0), 0u) << scalar.out;
+
+    ProgramResult table =
+        Print(" Basic Configuration / Basic / Trust Host Management / Trust Host Table ");
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_EQ(table.out.rfind("Trust Host Index\tTrust Host IP Address\tTrust Host Row Status\t"
+                              "Trust Host IP Subnet Mask\n",
+                              0),
+              0u)
+        << table.out;
+    EXPECT_NE(table.out.find("1\t192.0.2.50\tactive\t255.255.255.255\n"), std::string::npos)
+        << table.out;
+
+    ProgramResult tabs = Print("SNMP V3 / User-based Security Model / User Table");
+    ASSERT_EQ(tabs.exitCode, 0) << tabs.err;
+    EXPECT_EQ(tabs.out.rfind("[User Spin Lock]\nUser Spin Lock\t", 0), 0u) << tabs.out;
+    EXPECT_NE(tabs.out.find("\n[USM User Table]\nUser EngineID\t"), std::string::npos);
+}
+
+TEST_F(PrintTest, FailuresAndUnknownPaths) {
+    ProgramResult unknown = Print("Basic Configuration / Nothing here");
+    EXPECT_EQ(unknown.exitCode, 2);
+    ProgramResult notAPage = Print("Help / About");
+    EXPECT_EQ(notAPage.exitCode, 2);
+    ProgramResult silent =
+        Print("Basic Configuration / Time Management / System Time", FreeUdpPort());
+    EXPECT_EQ(silent.exitCode, 1);
+    EXPECT_NE(silent.err.find("Get: "), std::string::npos) << silent.err;
+}
+
+} // namespace
