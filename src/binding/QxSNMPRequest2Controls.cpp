@@ -2,11 +2,17 @@
 
 #include "shell/QxError.h"
 #include "shell/QxMessages.h"
+#include "snmp/QxSNMPSession.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TMessageBox.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTime>
+#include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -59,6 +65,22 @@ bool QxSNMPRequest2Controls::IsTableList() const {
 // Every condition of this program is empty, so every answer passes; the request decides.
 bool QxSNMPRequest2Controls::Accepts() {
     return request.Matches(std::string()) && request.RowMatches();
+}
+
+bool QxSNMPRequest2Controls::WaitWhileBusy() {
+    QxSNMPSession* session = QxSNMPSession::Global();
+    if (!busy || session == nullptr || session->IsProcessing()) {
+        return !busy;
+    }
+    const auto exchange = std::chrono::milliseconds(10L * std::max(request.timeout, 1)) *
+                          (std::max(request.retries, 0) + 1);
+    const auto deadline = std::chrono::steady_clock::now() + exchange + std::chrono::seconds(1);
+    QTimer wake; // the wait below wakes at least this often
+    wake.start(20);
+    while (busy && std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return !busy;
 }
 
 void QxSNMPRequest2Controls::Get() {

@@ -49,6 +49,11 @@ public:
     void Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
              const QxSNMPRequest::ValueSource& valueSource = {});
 
+    // Processes window events while the binding is busy, for at most as long as its request's
+    // exchange can last (retries and time-outs) and a second more. Returns at once inside the
+    // SNMP event pump's own dispatch, where no answer can arrive. True when it is idle.
+    bool WaitWhileBusy();
+
     // Writes the result line of the last operation with this error text (or "Ok!").
     void Report(const std::string& errorText);
     // The result line: the report template of the operation with the list's name, the error

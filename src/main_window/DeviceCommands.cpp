@@ -77,31 +77,22 @@ std::string ViewerProgram(const std::string& tableSwitch) {
         return {};
     }
     const size_t underscore = tableSwitch.find('_', 2);
-    return tableSwitch.substr(2, underscore == std::string::npos ? std::string::npos
-                                                                 : underscore - 2);
+    return tableSwitch.substr(2,
+                              underscore == std::string::npos ? std::string::npos : underscore - 2);
 }
 
 std::vector<std::string> ViewerArguments(const std::string& tableSwitch,
                                          const QxSettingsTexts& texts) {
-    std::vector<std::string> arguments{"/I" + texts.address};
+    std::vector<std::string> arguments;
     if (texts.version == "3") {
         // SNMPv3 viewers get every security setting and no communities.
-        arguments.insert(arguments.end(), {
-                                              "/t" + texts.port,
-                                              "/v" + texts.version,
-                                              "/d" + texts.contextEngineId,
-                                              "/m" + texts.securityModel,
-                                              "/n" + texts.securityName,
-                                              "/l" + texts.securityLevel,
-                                              "/a" + texts.authProtocol,
-                                              "/p" + texts.privProtocol,
-                                              "/A" + texts.authPassword,
-                                              "/P" + texts.privPassword,
-                                              "/c" + texts.contextName,
-                                          });
+        arguments = {
+            "/I" + texts.address,         "/t" + texts.port,          "/v" + texts.version,
+            "/d" + texts.contextEngineId, "/m" + texts.securityModel, "/n" + texts.securityName,
+            "/l" + texts.securityLevel,   "/a" + texts.authProtocol,  "/p" + texts.privProtocol,
+            "/A" + texts.authPassword,    "/P" + texts.privPassword,  "/c" + texts.contextName};
     } else {
-        arguments.push_back("/R" + texts.readCommunity);
-        arguments.push_back("/W" + texts.writeCommunity);
+        arguments = {"/I" + texts.address, "/R" + texts.readCommunity, "/W" + texts.writeCommunity};
     }
     arguments.push_back(tableSwitch);
     // The viewers expect an extra argument after the switch, left empty.

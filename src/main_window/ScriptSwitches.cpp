@@ -21,9 +21,6 @@
 #include "ui/toolkit/TMemo.h"
 #include "ui/toolkit/TPageControl.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cstdio>
 #include <exception>
@@ -123,11 +120,7 @@ bool ReadPage(TConfigForm& form, int page, std::string& failure) {
         binding.Report(raised);
         failed = true;
     }
-    QTimer wake; // the wait below wakes at least this often
-    wake.start(20);
-    while (binding.busy) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
+    binding.WaitWhileBusy();
     binding.onGetComplete = nullptr;
     if (failed) {
         auto* panel = PanelOf<TSNMPEditorPanel>(form, page);

@@ -1,6 +1,8 @@
 #include "main_window/TMainForm.h"
 
 #include "forms/config/TfrmConfigSNMP.h"
+#include "forms/other/TAboutForm.h"
+#include "main_window/DeviceCommands.h"
 #include "main_window/TFrontPanel.h"
 #include "main_window/TMenuCatalogue.h"
 #include "main_window/catalogue/PageOpener.h"
@@ -69,11 +71,14 @@ bool TMainForm::HasAction(const PageDefinition& entry) {
     case EntryKind::Table:
     case EntryKind::Tabbed:
         return true;
-    case EntryKind::HandMade:
-        return std::string(entry.target) == "TfrmConfigSNMP";
+    case EntryKind::HandMade: {
+        const std::string form = entry.target;
+        return form == "TfrmConfigSNMP" || form == "TAboutForm";
+    }
     case EntryKind::Viewer:
     case EntryKind::Command:
     case EntryKind::Help:
+        return true;
     case EntryKind::None:
         return false;
     }
@@ -94,8 +99,28 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
         OpenPage(entry, host);
         return;
     }
-    if (entry.kind == EntryKind::HandMade && std::string(entry.target) == "TfrmConfigSNMP") {
-        SNMPConfigure1Click();
+    const std::string target = entry.target != nullptr ? entry.target : "";
+    switch (entry.kind) {
+    case EntryKind::Viewer:
+        StartViewer(target, settingsTexts_, statusBar1_);
+        break;
+    case EntryKind::Command:
+        RunDeviceCommand(target == "Reboot" ? DeviceCommand::Reboot : DeviceCommand::Save,
+                         statusBar1_);
+        break;
+    case EntryKind::Help:
+        OpenHelp(programFolder_, statusBar1_);
+        break;
+    case EntryKind::HandMade:
+        if (target == "TfrmConfigSNMP") {
+            SNMPConfigure1Click();
+        } else if (target == "TAboutForm") {
+            TAboutForm about(this);
+            about.ShowModal();
+        }
+        break;
+    default:
+        break;
     }
 }
 

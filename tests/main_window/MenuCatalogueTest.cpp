@@ -2,6 +2,8 @@
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/config/TfrmConfigSNMP.h"
+#include "forms/other/TAboutForm.h"
 #include "main_window/MainMenuTable.h"
 #include "main_window/TMainForm.h"
 #include "main_window/TMenuCatalogue.h"
@@ -21,6 +23,8 @@
 #include "ui/toolkit/TListView.h"
 #include "ui/toolkit/TMenu.h"
 #include "ui/toolkit/TPageControl.h"
+#include "ui/toolkit/TRadioGroup.h"
+#include "ui/toolkit/TStatusBar.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -330,6 +334,75 @@ TEST_F(MenuCatalogueTest, IfxTableReadsWithV2cAlone) {
     WithPage("Basic Configuration / Time Management / System Time", [](TConfigForm& form) {
         EXPECT_EQ(form.Binding(0)->request.security.version, 0);
     });
+}
+
+} // namespace
+
+namespace {
+
+// Works the modal form that the menu entry opens, then closes it if `inside` left it open.
+template <typename Form>
+bool WithModal(TMenuItem& item, const std::function<void(Form&)>& inside) {
+    bool ran = false;
+    PostCall(&item, [&] {
+        auto* form = dynamic_cast<Form*>(QApplication::activeModalWidget());
+        if (form == nullptr) {
+            return;
+        }
+        ran = true;
+        inside(*form);
+        if (form->isVisible()) {
+            form->Close();
+        }
+    });
+    item.Click();
+    return ran;
+}
+
+TEST_F(MenuCatalogueTest, AboutOpensFromHelp) {
+    EXPECT_TRUE(WithModal<TAboutForm>(Item("Help / About"), [](TAboutForm& about) {
+        EXPECT_EQ(about.Caption(), "About KSW-524P Management Module");
+    }));
+}
+
+// Another version chosen in the settings: the module offers to end, and ending still asks the
+// exit question; No there keeps it running.
+TEST_F(MenuCatalogueTest, SnmpConfigureAsksAboutTheNewVersion) {
+    struct Case {
+        TModalResult switchAnswer;
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {mrNo, {"SNMP Version has been modified!\r\nIf you want to run the module in new "
+                "version,please rerun it again.\r\n\nSwitch to new version?"}},
+        {mrYes, {"SNMP Version has been modified!\r\nIf you want to run the module in new "
+                 "version,please rerun it again.\r\n\nSwitch to new version?",
+                 "Are you sure to exit?"}},
+    };
+    for (const Case& c : cases) {
+        MessageScript::Clear();
+        MessageScript::Push(c.switchAnswer);
+        MessageScript::Push(mrNo); // the exit question, when it comes
+        EXPECT_TRUE(WithModal<TfrmConfigSNMP>(Item("SNMP V3 / SNMP Configure"),
+                                              [](TfrmConfigSNMP& dialog) {
+                                                  dialog.rgpSNMPVersion->Click(1);
+                                                  dialog.btnOk->Click();
+                                              }));
+        std::vector<std::string> texts;
+        for (const auto& box : MessageScript::Log()) {
+            texts.push_back(box.text);
+        }
+        EXPECT_EQ(texts, c.boxes);
+        EXPECT_FALSE(Application().Terminated());
+        MessageScript::Clear();
+    }
+}
+
+TEST_F(MenuCatalogueTest, SaveAnsweredNoSendsNothing) {
+    MessageScript::Push(mrNo);
+    Item("Basic Configuration / Save Changes").Click();
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text, "Save Configurations into NV-RAM ?");
+    EXPECT_EQ(main_->StatusBar1()->Panel(0)->Text(), "");
 }
 
 } // namespace

@@ -4,15 +4,9 @@
 #include "ui/panels/TSNMPEditorPanel.h"
 #include "ui/panels/TSNMPListViewPanel.h"
 #include "ui/toolkit/TApplication.h"
-#include "snmp/QxSNMPSession.h"
 #include "ui/toolkit/TPageControl.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
-#include <algorithm>
-#include <chrono>
 #include <stdexcept>
 
 namespace {
@@ -29,24 +23,6 @@ void SetStatus(TSNMPListViewPanel* panel, int addColumn, const std::string& addS
     }
     if (!deleteStatus.empty()) {
         panel->SetDeleteStatus(deleteColumn, deleteStatus);
-    }
-}
-
-// Processes window events while the binding's request finishes, for at most as long as its
-// exchange can last. Inside the event pump's own dispatch its answers cannot arrive; freeing the
-// binding then reads them (the request's destructor drains its exchanges).
-void WaitWhileBusy(const QxSNMPRequest2Edits& binding) {
-    QxSNMPSession* session = QxSNMPSession::Global();
-    if (!binding.busy || session == nullptr || session->IsProcessing()) {
-        return;
-    }
-    const auto exchange = std::chrono::milliseconds(10L * std::max(binding.request.timeout, 1)) *
-                          (std::max(binding.request.retries, 0) + 1);
-    const auto deadline = std::chrono::steady_clock::now() + exchange + std::chrono::seconds(1);
-    QTimer wake; // the wait below wakes at least this often
-    wake.start(20);
-    while (binding.busy && std::chrono::steady_clock::now() < deadline) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 }
 
@@ -245,7 +221,7 @@ void TConfigForm::FormClose() {
         binding->request.active = false;
     }
     for (auto& binding : bindings_) {
-        WaitWhileBusy(*binding);
+        binding->WaitWhileBusy();
     }
     current_ = nullptr;
     bindings_.clear();

@@ -1,0 +1,338 @@
+// The main window's actions that open no page: device commands against the simulator, the
+// external viewers' command lines and start, and the help file.
+#include "AgentTarget.h"
+#include "SnmpTool.h"
+#include "TestAgent.h"
+#include "UiTestSupport.h"
+#include "main_window/DeviceCommands.h"
+#include "shell/QxSettingsTexts.h"
+#include "snmp/QxSNMPGlobal.h"
+#include "ui/toolkit/TForm.h"
+#include "ui/toolkit/TStatusBar.h"
+
+#include <QDesktopServices>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const std::string SaveOid = ".1.3.6.1.4.1.32473.12.1.2.6.0";
+const std::string SaveStateOid = ".1.3.6.1.4.1.32473.12.1.1.4.0";
+const std::string RebootOid = ".1.3.6.1.4.1.32473.12.1.2.19.0";
+const std::string InSetRequestsOid = ".1.3.6.1.2.1.11.17.0"; // snmpInSetRequests
+
+// A window with a one-panel status bar, the place the commands report to.
+class StatusBarTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        form_ = std::make_unique<TForm>(nullptr);
+        bar_ = new TStatusBar(form_.get());
+        bar_->AddPanel(200);
+    }
+    void TearDown() override {
+        form_.reset();
+        UiTest::TearDown();
+    }
+    std::string Panel0() const { return bar_->Panel(0)->Text(); }
+
+    std::unique_ptr<TForm> form_;
+    TStatusBar* bar_ = nullptr;
+};
+
+// Device commands against one simulator for the whole suite, over SNMPv2c with the module's
+// default communities.
+class DeviceCommandTest : public StatusBarTest {
+protected:
+    static void SetUpTestSuite() {
+        EnsureTestSession();
+        sim_ = new TestAgent(TestAgent::Kind::Simulator);
+    }
+    static void TearDownTestSuite() {
+        delete sim_;
+        sim_ = nullptr;
+    }
+    void SetUp() override {
+        StatusBarTest::SetUp();
+        PointAt(sim_->Port());
+    }
+    void TearDown() override {
+        SnmpGlobal().ResetParameters();
+        StatusBarTest::TearDown();
+    }
+    static void PointAt(int port, std::int32_t timeout = 100) {
+        QxSNMPGlobal& g = SnmpGlobal();
+        g.ResetParameters();
+        g.device.address = "127.0.0.1";
+        g.device.port = static_cast<std::uint16_t>(port);
+        g.security.version = 1;
+        g.timeout = timeout;
+    }
+    // The simulator's values, read with net-snmp's own tool.
+    static std::map<std::string, std::string> Read(const TestAgent& agent) {
+        const ProgramResult result = SnmpTool(agent, {"-v2c", "-c", "public"})
+                                         .Get({SaveOid, SaveStateOid, RebootOid, InSetRequestsOid});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return SnmpTool::Values(result.out);
+    }
+    static long SetRequests(const TestAgent& agent) {
+        return std::strtol(Read(agent)[InSetRequestsOid].c_str(), nullptr, 10);
+    }
+
+    static TestAgent* sim_;
+};
+
+TestAgent* DeviceCommandTest::sim_ = nullptr;
+
+TEST_F(DeviceCommandTest, AskTheirQuestionAndSendOnlyWhenNotAnsweredNo) {
+    struct Case {
+        DeviceCommand command;
+        TModalResult answer;
+        const char* question;
+        const char* caption;
+        long sets;
+    };
+    // Every No first: the simulator keeps what the Yes wrote.
+    const Case cases[] = {
+        {DeviceCommand::Save, mrNo, "Save Configurations into NV-RAM ?", "Save Configure", 0},
+        {DeviceCommand::Reboot, mrNo, "Are you sure to reboot the device?", "Reboot", 0},
+        {DeviceCommand::Save, mrYes, "Save Configurations into NV-RAM ?", "Save Configure", 1},
+    };
+    ASSERT_EQ(Read(*sim_)[SaveOid], "1");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption + std::string(c.answer == mrYes ? " Yes" : " No"));
+        const long before = SetRequests(*sim_);
+        MessageScript::Clear();
+        MessageScript::Push(c.answer);
+        RunDeviceCommand(c.command, bar_);
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        const MessageScript::Entry& box = MessageScript::Log()[0];
+        EXPECT_EQ(box.text, c.question);
+        EXPECT_EQ(box.caption, c.caption);
+        EXPECT_EQ(box.buttons, mbYesNo);
+        EXPECT_EQ(SetRequests(*sim_) - before, c.sets);
+        EXPECT_EQ(Panel0(), "");
+    }
+    // The Yes wrote the save command, and the device reports the save as done.
+    std::map<std::string, std::string> values = Read(*sim_);
+    EXPECT_EQ(values[SaveOid], "3");
+    EXPECT_EQ(values[SaveStateOid], "3");
+    EXPECT_EQ(values[RebootOid], "2");
+}
+
+TEST_F(DeviceCommandTest, FailuresGoToTheStatusBarButARebootsSilenceDoesNot) {
+    enum class Device { Silent, ReadOnlyCommunity };
+    struct Case {
+        DeviceCommand command;
+        Device device;
+        const char* name;
+        const char* panel; // what panel 0 shows afterwards
+    };
+    const Case cases[] = {
+        {DeviceCommand::Save, Device::Silent, "save, silent", "SNMP request timed out!"},
+        {DeviceCommand::Reboot, Device::Silent, "reboot, silent", "before"},
+        {DeviceCommand::Save, Device::ReadOnlyCommunity, "save, refused",
+         "Cannot access variable, No Access!"},
+        {DeviceCommand::Reboot, Device::ReadOnlyCommunity, "reboot, refused",
+         "Cannot access variable, No Access!"},
+    };
+    const int silentPort = FreeUdpPort();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.device == Device::Silent) {
+            PointAt(silentPort, 20);
+        } else {
+            PointAt(sim_->Port());
+            SnmpGlobal().security.writeCommunity = "readcm";
+        }
+        bar_->Panel(0)->SetText("before");
+        MessageScript::Push(mrYes);
+        RunDeviceCommand(c.command, bar_);
+        EXPECT_EQ(Panel0(), c.panel);
+    }
+    // Nothing was written by the refused commands.
+    std::map<std::string, std::string> values = Read(*sim_);
+    EXPECT_EQ(values[RebootOid], "2");
+}
+
+TEST_F(DeviceCommandTest, RebootRestartsTheDeviceAndReportsNothing) {
+    TestAgent device(TestAgent::Kind::Simulator, {"--reboot-seconds", "3"});
+    PointAt(device.Port());
+    MessageScript::Push(mrYes);
+    RunDeviceCommand(DeviceCommand::Reboot, bar_);
+    EXPECT_EQ(Panel0(), "");
+    // A device that took the command stops answering while it restarts.
+    const ProgramResult result = SnmpTool(device, {"-v2c", "-c", "public"}).Get({RebootOid});
+    EXPECT_NE(result.exitCode, 0) << result.out;
+    EXPECT_NE(result.err.find("Timeout"), std::string::npos) << result.err;
+}
+
+QxSettingsTexts Settings(const std::string& version) {
+    QxSettingsTexts t;
+    t.address = "192.0.2.10";
+    t.version = version;
+    t.readCommunity = "rc";
+    t.writeCommunity = "wc";
+    t.port = "1161";
+    t.contextName = "ctx";
+    t.contextEngineId = "8000000001";
+    t.securityModel = "3";
+    t.securityName = "MD5_DES_User";
+    t.securityLevel = "3";
+    t.authProtocol = "2";
+    t.privProtocol = "2";
+    t.authPassword = "apass";
+    t.privPassword = "ppass";
+    return t;
+}
+
+TEST(Viewer, ProgramIsTheSwitchFromItsThirdCharacterToTheFirstUnderscore) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/TEthernetLike_dot3StatsTable", "EthernetLike"},
+        {"/TBridge_Forwarding", "Bridge"},
+        {"/TVLan_Tp8021QStatic", "VLan"},
+        {"/TLayer3_OSPF_Area", "Layer3"},
+        {"/TRmon", "Rmon"},
+        {"/T_x", ""},
+        {"/T", ""},
+        {"", ""},
+    };
+    for (const auto& [tableSwitch, program] : cases) {
+        EXPECT_EQ(ViewerProgram(tableSwitch), program) << tableSwitch;
+    }
+}
+
+TEST(Viewer, CommandLineCarriesTheCredentialsOfItsVersionOnly) {
+    struct Case {
+        const char* version;
+        const char* tableSwitch;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"1", "/TEthernetLike_dot3StatsTable",
+         "EthernetLike /I192.0.2.10 /Rrc /Wwc /TEthernetLike_dot3StatsTable "},
+        {"0", "/TRmon_History", "Rmon /I192.0.2.10 /Rrc /Wwc /TRmon_History "},
+        {"3", "/TLayer3_OSPF",
+         "Layer3 /I192.0.2.10 /t1161 /v3 /d8000000001 /m3 /nMD5_DES_User /l3 /a2 /p2 /Aapass "
+         "/Pppass /cctx /TLayer3_OSPF "},
+        // Only the exact text "3" is SNMPv3.
+        {" 3", "/TBridge_Forwarding", "Bridge /I192.0.2.10 /Rrc /Wwc /TBridge_Forwarding "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ViewerCommandLine(c.tableSwitch, Settings(c.version)), c.line) << c.version;
+    }
+}
+
+TEST(Viewer, ArgumentsKeepEmptyAndSpacedSettingsApart) {
+    QxSettingsTexts t = Settings("3");
+    t.authPassword = "two words";
+    t.privPassword.clear();
+    const std::vector<std::string> expected = {
+        "/I192.0.2.10", "/t1161", "/v3",         "/d8000000001", "/m3",   "/nMD5_DES_User", "/l3",
+        "/a2",          "/p2",    "/Atwo words", "/P",           "/cctx", "/TLayer3_PIM",   ""};
+    EXPECT_EQ(ViewerArguments("/TLayer3_PIM", t), expected);
+}
+
+class ViewerStart : public StatusBarTest {
+protected:
+    void TearDown() override {
+        if (!savedPath_.empty()) {
+            setenv("PATH", savedPath_.c_str(), 1);
+        }
+        StatusBarTest::TearDown();
+    }
+    // Puts a folder in front of the program search path.
+    void PrependToPath(const std::string& folder) {
+        savedPath_ = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "/usr/bin:/bin";
+        setenv("PATH", (folder + ":" + savedPath_).c_str(), 1);
+    }
+
+    std::string savedPath_;
+};
+
+TEST_F(ViewerStart, TheProgramIsFoundInTheSearchPathAndGetsEachArgument) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    // A viewer that writes its arguments, one per line in brackets, next to itself.
+    const std::string script = folder + "/Recorder";
+    {
+        std::ofstream out(script);
+        out << "#!/bin/sh\n"
+               "here=$(dirname \"$0\")\n"
+               "for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"$here/args.tmp\"\n"
+               "mv \"$here/args.tmp\" \"$here/args.txt\"\n";
+    }
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    PrependToPath(folder);
+
+    QxSettingsTexts t = Settings("1");
+    t.readCommunity = "read me";
+    EXPECT_TRUE(StartViewer("/TRecorder_dot3StatsTable", t, bar_));
+    EXPECT_EQ(Panel0(), "");
+    const std::string recorded = folder + "/args.txt";
+    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(recorded); }, 10000));
+    std::ifstream in(recorded);
+    const std::string args{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(args, "[/I192.0.2.10]\n[/Rread me]\n[/Wwc]\n[/TRecorder_dot3StatsTable]\n[]\n");
+}
+
+TEST_F(ViewerStart, AProgramThatCannotBeStartedIsReported) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A file of that name in the search path that is not executable does not count either.
+    const std::string folder = dir.path().toStdString();
+    std::ofstream(folder + "/NotRunnable") << "#!/bin/sh\n";
+    PrependToPath(folder);
+
+    const std::pair<const char*, const char*> cases[] = {
+        {"/TKswNoSuchViewer_Table", "KswNoSuchViewer could not be started"},
+        {"/TNotRunnable_Table", "NotRunnable could not be started"},
+    };
+    for (const auto& [tableSwitch, text] : cases) {
+        bar_->Panel(0)->SetText("");
+        EXPECT_FALSE(StartViewer(tableSwitch, Settings("1"), bar_)) << tableSwitch;
+        EXPECT_EQ(Panel0(), text);
+    }
+}
+
+using HelpFile = StatusBarTest;
+
+TEST_F(HelpFile, IsTheNamedFileInTheProgramFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString() + "/";
+    std::ofstream(folder + HelpFileName) << "help\n";
+    // A text browser's setSource slot stands in for the desktop's viewer of local files and
+    // keeps the address it was asked to show.
+    QTextBrowser viewer;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "setSource");
+    OpenHelp(folder, bar_);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(viewer.source(), QUrl::fromLocalFile(QString::fromStdString(
+                                   folder + "KSW-524 r4-5 JUN 08 Rorvix-v9.hlp")));
+    EXPECT_EQ(Panel0(), "");
+}
+
+TEST_F(HelpFile, NoViewerAtAllIsReported) {
+    // The offscreen platform has no desktop services, so nothing can open the file.
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    OpenHelp("/nonexistent/", bar_);
+    EXPECT_EQ(Panel0(), "KSW-524 r4-5 JUN 08 Rorvix-v9.hlp could not be opened");
+}
+
+} // namespace
