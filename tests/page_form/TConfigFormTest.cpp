@@ -1,4 +1,5 @@
 #include "AgentTarget.h"
+#include "PanelDialog.h"
 #include "SnmpTool.h"
 #include "TestAgent.h"
 #include "UiTestSupport.h"
@@ -31,85 +32,18 @@
 #include <stdexcept>
 #include <string>
 
+// The descriptor tables of the menu catalogue's pages.
+extern const UISnmpVar DT_CommunityTableClick_0[];
+extern const UISnmpVar DT_TrustHostTable1Click_0[];
+extern const UISnmpVar DT_SystemTime1Click_0[];
+
 namespace {
 
 // ---- the pages ------------------------------------------------------------------------------
 
-constexpr UISnmpVar CommunityTable[] = {
-    {"1.3.6.1.6.3.18.1.1.1.1", "Community Index", sxDisplaystr, acNotaccess | acImplied},
-    {"1.3.6.1.6.3.18.1.1.1.2", "Community Name", sxDisplaystr, acReadwrite},
-    {"1.3.6.1.6.3.18.1.1.1.3", "Community Security Name", sxDisplaystr, acReadwrite},
-    {"1.3.6.1.6.3.18.1.1.1.4", "Community Context EngineID", sxOctetstr, acReadwrite},
-    {"1.3.6.1.6.3.18.1.1.1.5", "Community Context Name", sxDisplaystr, acReadwrite},
-    {"1.3.6.1.6.3.18.1.1.1.6", "Community Transport Tag", sxDisplaystr, acReadwrite},
-    {"1.3.6.1.6.3.18.1.1.1.7", "Community Storage Type", sxInteger, acReadwrite,
-     &OL_2volatile_3nonVolatile_4permanent_5readOnly},
-    {"1.3.6.1.6.3.18.1.1.1.8", "Community Status", sxInteger, acReadwrite,
-     &OL_1active_4createAndGo_6destroy},
-    {},
-};
-
-constexpr UISnmpVar TrustHostTable[] = {
-    {"1.3.6.1.4.1.32473.12.1.2.13.1.1.1", "Trust Host Index", sxInteger, acNotaccess},
-    {"1.3.6.1.4.1.32473.12.1.2.13.1.1.2", "Trust Host IP Address", sxIpaddress, acReadwrite},
-    {"1.3.6.1.4.1.32473.12.1.2.13.1.1.3", "Trust Host Row Status", sxInteger, acReadwrite,
-     &OL_1active_4createAndGo_6destroy},
-    {"1.3.6.1.4.1.32473.12.1.2.13.1.1.4", "Trust Host IP Subnet Mask", sxIpaddress, acReadwrite},
-    {},
-};
-
-constexpr UISnmpVar UserSpinLock[] = {
-    {"1.3.6.1.6.3.15.1.2.1", "User Spin Lock", sxInteger, acReadwrite},
-    {},
-};
-
-constexpr UISnmpVar UsmUserTable[] = {
-    {"1.3.6.1.6.3.15.1.2.2.1.1", "User EngineID", sxOctetstr, acNotaccess},
-    {"1.3.6.1.6.3.15.1.2.2.1.2", "User Name", sxDisplaystr, acNotaccess},
-    {"1.3.6.1.6.3.15.1.2.2.1.3", "User Security Name", sxDisplaystr, acReadonly},
-    {"1.3.6.1.6.3.15.1.2.2.1.4", "User Clone From", sxObjectid, acReadwrite},
-    {"1.3.6.1.6.3.15.1.2.2.1.5", "User Auth Protocol", sxObjectid, acReadwrite,
-     &OL_tNone_tMD5_tSHA},
-    {"1.3.6.1.6.3.15.1.2.2.1.6", "User Auth Key Change", sxOctetstr, acReadwrite},
-    {"1.3.6.1.6.3.15.1.2.2.1.7", "User Own Auth Key Change", sxOctetstr, acReadwrite},
-    {"1.3.6.1.6.3.15.1.2.2.1.8", "User Priv Protocol", sxObjectid, acReadwrite,
-     &OL_tNone_tDES},
-    {"1.3.6.1.6.3.15.1.2.2.1.9", "User Priv Key Change", sxOctetstr, acReadwrite},
-    {"1.3.6.1.6.3.15.1.2.2.1.10", "User Own Priv Key Change", sxOctetstr, acReadwrite},
-    {"1.3.6.1.6.3.15.1.2.2.1.11", "User Public", sxDisplaystr, acReadwrite},
-    {"1.3.6.1.6.3.15.1.2.2.1.12", "User Storage Type", sxInteger, acReadwrite,
-     &OL_2volatile_3nonVolatile_4permanent_5readOnly},
-    {"1.3.6.1.6.3.15.1.2.2.1.13", "User Status", sxInteger, acReadwrite,
-     &OL_1active_4createAndGo_6destroy},
-    {},
-};
-
-constexpr UISnmpVar SystemTime[] = {
-    {"1.3.6.1.4.1.32473.12.10.10.1", "Current Time", sxDisplaystr, acReadonly},
-    {"1.3.6.1.4.1.32473.12.10.10.2", "UpTime", sxDisplaystr, acReadonly},
-    {"1.3.6.1.4.1.32473.12.10.10.3", "Boot Time", sxDisplaystr, acReadonly},
-    {"1.3.6.1.4.1.32473.12.10.10.4", "Time Zone [ -779..839]", sxInteger, acReadwrite},
-    {},
-};
-
-constexpr UISnmpVar AclEthernetTable[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.1", "Profile ID", sxInteger, acNotaccess},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.2", "Use VLAN", sxInteger, acReadwrite,
-     &OL_1enabled_2disabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.3", "MAC Addr Mask State", sxInteger, acReadwrite,
-     &OL_1other_2dstmacaddr_3srcmacaddr_4dstsrcmacaddr},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.4", "Src MAC Addr Mask", sxMacaddress, acReadwrite},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.5", "Dst MAC Addr Mask", sxMacaddress, acReadwrite},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.6", "Use 8021p", sxInteger, acReadwrite,
-     &OL_1enabled_2disabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.7", "Use Ethernet Type", sxInteger, acReadwrite,
-     &OL_1enabled_2disabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.8", "Row Status", sxInteger, acReadwrite,
-     &OL_1active_4createAndGo_6destroy},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.9", "Owner", sxInteger, acReadonly,
-     &OL_1any_2acl_3ipbind_4other},
-    {},
-};
+const UISnmpVar* const CommunityTable = DT_CommunityTableClick_0;
+const UISnmpVar* const TrustHostTable = DT_TrustHostTable1Click_0;
+const UISnmpVar* const SystemTime = DT_SystemTime1Click_0;
 
 // The generated table of the simulator's --rows option.
 constexpr UISnmpVar BenchTable[] = {
@@ -220,35 +154,9 @@ protected:
         }
         return false;
     }
-    // Presses the button; once the modal dialog runs, `inside` works it. A dialog left open is
-    // closed, so the test never hangs on it.
     void WithDialog(TSNMPPanel& page, TButton& button,
                     const std::function<void(TForm&, TCtrlBtnPanel&)>& inside) {
-        bool ran = false;
-        PostCall(&page, [&] {
-            auto* dialog = dynamic_cast<TForm*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || dialog == form_.get()) {
-                ADD_FAILURE() << "no dialog";
-                return;
-            }
-            TCtrlBtnPanel* column = nullptr;
-            for (QWidget* w : dialog->findChildren<QWidget*>()) {
-                if (auto* c = dynamic_cast<TCtrlBtnPanel*>(w)) {
-                    column = c;
-                }
-            }
-            ran = true;
-            if (column == nullptr) {
-                ADD_FAILURE() << "no button column";
-            } else {
-                inside(*dialog, *column);
-            }
-            if (dialog->isVisible()) {
-                dialog->Close();
-            }
-        });
-        button.Click();
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(WithPanelDialog(&page, button, inside));
         EXPECT_TRUE(Idle());
     }
     static TListItem* ItemWithCaption(TListView& list, const std::string& caption) {

@@ -1,5 +1,6 @@
 #include "SnmpTool.h"
 #include "AgentTarget.h"
+#include "PanelDialog.h"
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Edits.h"
@@ -284,34 +285,8 @@ protected:
         }
         return nullptr;
     }
-    // Presses the button; once the modal dialog runs, `inside` works it as a user would. A
-    // dialog that `inside` left open is closed, so the test never hangs on it.
     void WithDialog(TControl& button, const std::function<void(TForm&, TCtrlBtnPanel&)>& inside) {
-        bool ran = false;
-        PostCall(panel_, [&] {
-            auto* dialog = dynamic_cast<TForm*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                ADD_FAILURE() << "no dialog";
-                return;
-            }
-            TCtrlBtnPanel* column = nullptr;
-            for (QWidget* w : dialog->findChildren<QWidget*>()) {
-                if (auto* c = dynamic_cast<TCtrlBtnPanel*>(w)) {
-                    column = c;
-                }
-            }
-            ran = true;
-            if (column == nullptr) {
-                ADD_FAILURE() << "no button column";
-            } else {
-                inside(*dialog, *column);
-            }
-            if (dialog->isVisible()) {
-                dialog->Close();
-            }
-        });
-        dynamic_cast<TButton&>(button).Click();
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(WithPanelDialog(panel_, dynamic_cast<TButton&>(button), inside));
         ASSERT_TRUE(Idle());
     }
 
