@@ -178,8 +178,10 @@ SimDataFile SimDataFile::Parse(const std::string& path, const std::string& text,
         SimValue value;
         unsigned indexPart = 0;
         if (parsed.column && valueText.size() > 1 && valueText.front() == '$') {
-            if (!IsNumeric(type->syntax.type) && type->syntax.type != SimType::OctetString)
-                file.Fail(number, "an index value ($N) needs a numeric or octet-string type");
+            if (!IsNumeric(type->syntax.type) && type->syntax.type != SimType::OctetString &&
+                type->syntax.type != SimType::IpAddress)
+                file.Fail(number,
+                          "an index value ($N) needs a numeric, octet-string or IpAddress type");
             const auto part = std::from_chars(valueText.data() + 1,
                                               valueText.data() + valueText.size(), indexPart);
             if (part.ec != std::errc() || part.ptr != valueText.data() + valueText.size() ||

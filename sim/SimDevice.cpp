@@ -16,6 +16,10 @@ const SimOid CommunityMib = {1, 3, 6, 1, 6, 3, 18};
 // usmUser: the user spin lock and the user table. The USM statistics beside it
 // (1.3.6.1.6.3.15.1.1) stay the agent library's, which counts them as it authenticates.
 const SimOid UsmUserMib = {1, 3, 6, 1, 6, 3, 15, 1, 2};
+// Port access control (IEEE 802.1X PAE MIB) and the experimental PIM MIB, both from the data
+// file; the agent library registers neither.
+const SimOid PaeMib = {1, 0, 8802, 1, 1, 1};
+const SimOid PimMib = {1, 3, 6, 1, 3, 61};
 
 SimOid Join(const SimOid& base, std::initializer_list<oid> tail) {
     SimOid name = base;
@@ -114,7 +118,7 @@ SimDevice::SimDevice(bool poeMode) : poeMode_(poeMode) {
 }
 
 std::vector<SimOid> SimDevice::ServedRoots() {
-    return {Mib2, CommunityMib, UsmUserMib, Vendor};
+    return {Mib2, CommunityMib, UsmUserMib, Vendor, PaeMib, PimMib};
 }
 
 void SimDevice::Boot() {

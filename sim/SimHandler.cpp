@@ -180,6 +180,19 @@ std::optional<SimValue> IndexValue(const SimColumn& column, const SimOid& index)
             return std::nullopt;
         return SimValue::Octets(std::move(*text));
     }
+    if (column.syntax.type == SimType::IpAddress) {
+        // Four sub-identifiers from sub-identifier N, each an octet.
+        const size_t first = column.indexPart - 1;
+        if (first + 4 > index.size())
+            return std::nullopt;
+        std::string octets;
+        for (size_t i = first; i < first + 4; ++i) {
+            if (index[i] > 255)
+                return std::nullopt;
+            octets += static_cast<char>(index[i]);
+        }
+        return SimValue::Octets(octets, SimType::IpAddress);
+    }
     const uint64_t part = column.indexPart <= index.size() ? index[column.indexPart - 1] : 0;
     return column.syntax.type == SimType::Integer ? SimValue::Integer(static_cast<int32_t>(part))
                                                   : SimValue::Unsigned(column.syntax.type, part);

@@ -39,8 +39,9 @@ struct SimEntry {
 // A declared column of a table whose rows can be created: the syntax of its cells and the
 // value a created row starts with. indexPart > 0 makes the value part of the row's index, for
 // index columns that are also served: for a numeric column that sub-identifier (1 = the
-// first), for an octet-string column that string when the index is read as a sequence of
-// length-prefixed strings (a user name after an engine ID).
+// first), for an IpAddress column the four sub-identifiers from that one, for an octet-string
+// column that string when the index is read as a sequence of length-prefixed strings (a user
+// name after an engine ID).
 struct SimColumn {
     SimSyntax syntax;
     SimValue initial;

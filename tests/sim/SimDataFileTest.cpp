@@ -79,8 +79,8 @@ TEST(SimDataFile, BadLineIsRefusedWithItsNumber) {
          "outside the allowed values"},
         {"malformed allowed identifiers", V + ".1.1.0|6w[1.3.6.1.1,]|1.3.6.1.1\n", 1,
          "malformed allowed values"},
-        {"index value of an address column", V + ".5.1.2|64c|$1\n", 1,
-         "needs a numeric or octet-string type"},
+        {"index value of an identifier column", V + ".5.1.2|6c|$1\n", 1,
+         "needs a numeric, octet-string or IpAddress type"},
         {"USM statistics stay the library's", "1.3.6.1.6.3.15.1.1.1.0|65|0\n", 1,
          "outside the subtrees"},
     };

@@ -25,6 +25,8 @@ const std::string SysUpTime = ".1.3.6.1.2.1.1.3.0";
 const std::string TimeZone = Vendor + ".12.10.10.4.0";
 const std::string AclProfile = Vendor + ".12.9.2.1.1";
 const std::string AclRule = Vendor + ".12.9.3.1.1";
+// OSPF host table: index host address and TOS, both also served as columns 1 and 2.
+const std::string OspfHost = Vendor + ".11.69.3.3.6.1";
 const std::string SpinLock = ".1.3.6.1.6.3.15.1.2.1.0";
 const std::string UsmUser = ".1.3.6.1.6.3.15.1.2.2.1";
 const std::string Community = ".1.3.6.1.6.3.18.1.1.1";
@@ -91,6 +93,9 @@ TEST(SimObjects, WrittenValuesAreKept) {
         {UsmUser + ".12" + Md5User, "i", "2", "2"},
         {AclRule + ".14.1.2", "x", "FFFF0000", "FF FF 00 00"},
         {AclProfile + ".3.5", "i", "4", "4"},
+        // Port access control and PIM lie outside the MIB-2 and vendor subtrees.
+        {".1.0.8802.1.1.1.1.1.1.0", "i", "2", "2"},
+        {".1.3.6.1.3.61.1.1.11.1.3.239.1.1.1.255.255.255.0", "a", "192.0.2.99", "192.0.2.99"},
     };
     TestAgent agent;
     const SnmpTool writer(agent, Write);
@@ -149,6 +154,8 @@ TEST(SimObjects, RefusedWritesCarryTheirErrorStatus) {
          "wrongValue"},
         // The index must be length-prefixed octets: 9 octets announced, 2 given.
         {"user row with a malformed index", Write, UsmUser + ".13.9.1.2", "i", "4", "noCreation"},
+        {"host row whose index holds no address", Write, OspfHost + ".5.10.9", "i", "4",
+         "noCreation"},
     };
     TestAgent agent;
     for (const Refused& c : cases) {
@@ -285,6 +292,12 @@ TEST(SimObjects, CreateAndGoAddsARowAndDestroyRemovesIt) {
          {{TrustHost + ".2.20", "10.20.30.40"},
           {TrustHost + ".3.20", "1"},
           {TrustHost + ".4.20", "255.255.255.255"}}},
+        {"OSPF host, index address 10.9.8.7 and TOS 4",
+         OspfHost + ".5.10.9.8.7.4",
+         {},
+         {{OspfHost + ".1.10.9.8.7.4", "10.9.8.7"},
+          {OspfHost + ".2.10.9.8.7.4", "4"},
+          {OspfHost + ".5.10.9.8.7.4", "1"}}},
         {"ACL rule, index profile 4 access 9",
          rule + ".15.4.9",
          {},
@@ -311,6 +324,26 @@ TEST(SimObjects, CreateAndGoAddsARowAndDestroyRemovesIt) {
         // Destroying a row that is gone is no error.
         EXPECT_EQ(writer.Set({c.status, "i", "6"}).exitCode, 0);
     }
+}
+
+TEST(SimObjects, NotificationReceiversAreComplete) {
+    TestAgent agent;
+    const SnmpTool reader(agent, Read);
+    const std::string targetAddr = ".1.3.6.1.6.3.12.1.2.1";
+    const std::string targetParams = ".1.3.6.1.6.3.12.1.3.1";
+    // Two receivers, each with its parameters, notify entry and filter profile.
+    for (const std::string& column : {targetAddr + ".3", targetParams + ".4",
+                                      std::string(".1.3.6.1.6.3.13.1.1.1.2"),
+                                      std::string(".1.3.6.1.6.3.13.1.2.1.1")})
+        EXPECT_EQ(SnmpTool::Values(reader.Walk(column).out).size(), 2u) << column;
+    // Names are IMPLIED indexes. The parameters a receiver names exist and are active.
+    const std::string nms1 = ".110.109.115.49";
+    const std::string paramsV2c = ".112.97.114.97.109.115.95.118.50.99";
+    EXPECT_EQ(ValueOf(reader, targetAddr + ".7" + nms1), "\"params_v2c\"");
+    EXPECT_EQ(ValueOf(reader, targetAddr + ".9" + nms1), "1");
+    EXPECT_EQ(ValueOf(reader, targetParams + ".7" + paramsV2c), "1");
+    // The community MIB's extension of the receiver's row: its maximum message size.
+    EXPECT_EQ(ValueOf(reader, ".1.3.6.1.6.3.18.1.2.1.2" + nms1), "1472");
 }
 
 TEST(SimObjects, CommunityTableRowsAreCommunitiesInForce) {
