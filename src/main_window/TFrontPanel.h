@@ -45,6 +45,9 @@ public:
     std::string StatusModeText() const;
     std::string RmonStateText() const;
     std::string StpText() const;
+    // The hidden text holding the spanning-tree version; the STP window writes a new version
+    // into it once the device took it.
+    TStaticText* StpTextControl() const { return stStp_; }
     QxSNMPRequest2Leds* LedStatusBinding() const { return ledStatus_.get(); }
     QxSNMPRequest2Leds* PoeLedBinding() const { return poeLeds_.get(); }
 

@@ -1,6 +1,8 @@
 #include "main_window/TMainForm.h"
 
 #include "forms/config/TfrmConfigSNMP.h"
+#include "forms/monitor/stp/TIP_Routing.h"
+#include "forms/monitor/stp/TSTP_Info.h"
 #include "forms/other/TAboutForm.h"
 #include "main_window/DeviceCommands.h"
 #include "main_window/TFrontPanel.h"
@@ -73,7 +75,8 @@ bool TMainForm::HasAction(const PageDefinition& entry) {
         return true;
     case EntryKind::HandMade: {
         const std::string form = entry.target;
-        return form == "TfrmConfigSNMP" || form == "TAboutForm";
+        return form == "TfrmConfigSNMP" || form == "TAboutForm" || form == "TSTP_Info" ||
+               form == "TIP_Routing";
     }
     case EntryKind::Viewer:
     case EntryKind::Command:
@@ -117,6 +120,14 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
         } else if (target == "TAboutForm") {
             TAboutForm about(this);
             about.ShowModal();
+        } else if (target == "TSTP_Info") {
+            // The window starts from the spanning-tree version the device runs now.
+            frontPanel_->ReadSpanningTree();
+            TSTP_Info stp(this, frontPanel_->StpTextControl());
+            stp.ShowModal();
+        } else if (target == "TIP_Routing") {
+            TIP_Routing routing(this);
+            routing.ShowModal();
         }
         break;
     default:

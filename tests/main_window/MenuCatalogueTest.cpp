@@ -3,10 +3,14 @@
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Edits.h"
 #include "forms/config/TfrmConfigSNMP.h"
+#include "forms/monitor/stp/TIP_Routing.h"
+#include "forms/monitor/stp/TSTP_Info.h"
 #include "forms/other/TAboutForm.h"
 #include "main_window/MainMenuTable.h"
+#include "main_window/TFrontPanel.h"
 #include "main_window/TMainForm.h"
 #include "main_window/TMenuCatalogue.h"
+#include "main_window/catalogue/PageOpener.h"
 #include "shell/QxMessages.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "ui/page_form/TConfigForm.h"
@@ -403,6 +407,50 @@ TEST_F(MenuCatalogueTest, SaveAnsweredNoSendsNothing) {
     ASSERT_EQ(MessageScript::Log().size(), 1u);
     EXPECT_EQ(MessageScript::Log()[0].text, "Save Configurations into NV-RAM ?");
     EXPECT_EQ(main_->StatusBar1()->Panel(0)->Text(), "");
+}
+
+} // namespace
+
+namespace {
+
+// The RMON State page's close first winds its bindings down, then refreshes the RMON state.
+TEST_F(MenuCatalogueTest, RmonStatePageRefreshesTheRmonStateOnClosing) {
+    const PageDefinition* entry = TMenuCatalogue::Find("RMON / RMON State");
+    ASSERT_NE(entry, nullptr);
+    int refreshes = 0;
+    int bindingsAtRefresh = -1;
+    PageHost host;
+    host.addressText = "127.0.0.1";
+    std::unique_ptr<TConfigForm> form;
+    host.rmonStateClosed = [&] {
+        ++refreshes;
+        bindingsAtRefresh = form->BindingCount();
+    };
+    form = BuildPageForm(*entry, host);
+    PostCall(form.get(), [&] {
+        EXPECT_TRUE(WaitUntil([&] { return !form->Binding(0)->busy; }, 10000));
+        form->Close();
+    });
+    form->ShowModal();
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(bindingsAtRefresh, 0);
+}
+
+} // namespace
+
+namespace {
+
+// The spanning-tree window opens on the version the device runs, read just before.
+TEST_F(MenuCatalogueTest, StpControlReadsTheVersionThenOpens) {
+    EXPECT_TRUE(WithModal<TSTP_Info>(Item("Bridge / Spanning Tree / STP Control"),
+                                     [&](TSTP_Info&) {
+                                         EXPECT_NE(main_->FrontPanel()->StpText(), "");
+                                     }));
+}
+
+TEST_F(MenuCatalogueTest, IpRoutingOpensFromMibII) {
+    EXPECT_TRUE(WithModal<TIP_Routing>(Item("Basic Configuration / MIB II / IP Routing"),
+                                       [](TIP_Routing&) {}));
 }
 
 } // namespace
