@@ -40,7 +40,7 @@ struct TypeField {
     bool constrained = false;
 };
 
-// TYPE = tag ["x"] [flags "w" "s" "t" "a" "c"] ["[" ranges "]"]
+// TYPE = tag ["x"] [flags "w" "s" "v" "t" "a" "c"] ["[" ranges "]"]
 std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why) {
     TypeField field;
     size_t i = 0;
@@ -69,6 +69,9 @@ std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why)
             break;
         case 's':
             field.syntax.access = SimAccess::RowStatus;
+            break;
+        case 'v':
+            field.syntax.access = SimAccess::ValidStatus;
             break;
         case 't':
             field.syntax.access = SimAccess::TestAndIncr;
@@ -106,7 +109,7 @@ std::optional<TypeField> ParseTypeField(std::string_view text, std::string& why)
         field.syntax.constraint = *constraint;
         field.constrained = true;
     }
-    if (field.syntax.access == SimAccess::RowStatus && field.syntax.type != SimType::Integer) {
+    if (IsRowStatus(field.syntax.access) && field.syntax.type != SimType::Integer) {
         why = "a row status must be an Integer";
         return std::nullopt;
     }
@@ -198,9 +201,9 @@ SimDataFile SimDataFile::Parse(const std::string& path, const std::string& text,
                  !type->syntax.constraint.AllowsName(value.name)))
                 file.Fail(number, "the value lies outside the allowed values");
         }
-        if (!parsed.column && type->syntax.access == SimAccess::RowStatus)
-            file.Fail(number,
-                      "a row status is declared on its column (flags \"sc\"), not on a cell");
+        if (!parsed.column && IsRowStatus(type->syntax.access))
+            file.Fail(number, "a row status is declared on its column (flags \"sc\" or \"vc\"), "
+                              "not on a cell");
         if (parsed.column) {
             parsed.declaration.syntax = type->syntax;
             parsed.declaration.initial = value;
@@ -238,7 +241,7 @@ void SimDataFile::Check() {
         if (objects.count(name) != 0)
             Fail(objects.at(name)->number,
                  OidText(name) + " is a declared column, not an object instance");
-        if (line->declaration.syntax.access == SimAccess::RowStatus) {
+        if (IsRowStatus(line->declaration.syntax.access)) {
             const SimOid entry(name.begin(), name.end() - 1);
             const auto [it, inserted] = statusOfTable.emplace(entry, line);
             if (!inserted)
@@ -287,6 +290,11 @@ void SimDataFile::Check() {
             const int32_t status = line.entry.value.AsInteger();
             if (status != 1 && status != 2)
                 Fail(line.number, "a row's status must be active (1) or notInService (2)");
+        }
+        if (columnSyntax.access == SimAccess::ValidStatus) {
+            const int32_t status = line.entry.value.AsInteger();
+            if (status != 2 && status != 3)
+                Fail(line.number, "a row's status must be valid (3) or invalid (2)");
         }
     }
 }

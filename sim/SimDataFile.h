@@ -16,8 +16,8 @@ public:
 // described at the top of sim/data/ksw524p.snmprec:
 //   OID|TYPE|VALUE     TYPE = tag ["x"] [flags] ["[" allowed values "]"]
 // tags 2 4 5 6 64 65 66 67 68 70; "x" hexadecimal value; flags "w" read-write,
-// "s" row status, "t" TestAndIncr lock, "a" accepts SETs but keeps reading its value,
-// "c" column declaration (not served; the syntax and initial value of the
+// "s" row status, "v" valid/invalid row status, "t" TestAndIncr lock, "a" accepts SETs but keeps
+// reading its value, "c" column declaration (not served; the syntax and initial value of the
 // column's cells, also of rows created later).
 class SimDataFile {
 public:

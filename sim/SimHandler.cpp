@@ -97,6 +97,11 @@ int CheckValue(const SimSyntax& syntax, const SimValue& value) {
             if (status < 1 || status > 6 || status == 3)
                 return SNMP_ERR_WRONGVALUE;
         }
+        if (syntax.access == SimAccess::ValidStatus) {
+            const int32_t status = value.AsInteger();
+            if (status != 2 && status != 3)
+                return SNMP_ERR_WRONGVALUE;
+        }
         return syntax.constraint.Allows(value.AsInteger()) ? SNMP_ERR_NOERROR : SNMP_ERR_WRONGVALUE;
     case SimType::Counter32:
     case SimType::Gauge32:
@@ -143,12 +148,26 @@ std::string Describe(const SimValue& v) {
     }
 }
 
-const SimOid* StatusColumn(const std::vector<std::pair<SimOid, const SimColumn*>>& columns) {
-    for (const auto& [name, column] : columns) {
-        if (column->syntax.access == SimAccess::RowStatus)
-            return &name;
+using Columns = std::vector<std::pair<SimOid, const SimColumn*>>;
+
+const Columns::value_type* StatusColumn(const Columns& columns) {
+    for (const auto& column : columns) {
+        if (IsRowStatus(column.second->syntax.access))
+            return &column;
     }
     return nullptr;
+}
+
+// What writing `status` to a status column of `access` asks of its row, in RowStatus terms:
+// createAndGo (4) or createAndWait (5) create the row when it is missing, destroy (6) removes
+// it, 0 only writes the value. A valid/invalid status creates with valid (3) and removes with
+// invalid (2).
+int RowRequest(SimAccess access, int32_t status) {
+    if (access == SimAccess::RowStatus)
+        return status >= 4 && status <= 6 ? status : 0;
+    if (access == SimAccess::ValidStatus)
+        return status == 3 ? 4 : status == 2 ? 6 : 0;
+    return 0;
 }
 
 // String number `part` (1 = the first) of an index made of length-prefixed strings; nullopt
@@ -316,12 +335,15 @@ int SimHandler::Check(netsnmp_request_info* request, netsnmp_request_info* all) 
         if (entry->syntax.access == SimAccess::TestAndIncr &&
             value->AsInteger() != entry->Current().AsInteger())
             return SNMP_ERR_INCONSISTENTVALUE;
-        if (entry->syntax.access != SimAccess::RowStatus)
+        if (!IsRowStatus(entry->syntax.access))
             return SNMP_ERR_NOERROR;
-        const int32_t status = value->AsInteger();
-        if (status == 4 || status == 5)
-            return SNMP_ERR_INCONSISTENTVALUE; // the row exists already
-        if (status == 6) {
+        const int request = RowRequest(entry->syntax.access, value->AsInteger());
+        if (request == 4 || request == 5) {
+            // The row exists already: createAndGo is refused, valid keeps the row.
+            return entry->syntax.access == SimAccess::RowStatus ? SNMP_ERR_INCONSISTENTVALUE
+                                                                : SNMP_ERR_NOERROR;
+        }
+        if (request == 6) {
             SimOid column;
             store_.ColumnOf(name, &column);
             if (!column.empty())
@@ -350,13 +372,14 @@ int SimHandler::Check(netsnmp_request_info* request, netsnmp_request_info* all) 
     const SimOid entry(column.begin(), column.end() - 1);
     const SimOid index(name.begin() + static_cast<long>(column.size()), name.end());
     const auto columns = store_.ColumnsOf(entry);
-    const SimOid* status = StatusColumn(columns);
+    const auto* status = StatusColumn(columns);
     if (status == nullptr)
         return SNMP_ERR_NOCREATION; // a table whose rows are fixed
-    if (store_.Find(Concat(*status, index)) != nullptr)
+    const SimOid statusName = Concat(status->first, index);
+    if (store_.Find(statusName) != nullptr)
         return SNMP_ERR_NOERROR; // a missing cell of an existing row
-    if (definition->syntax.access == SimAccess::RowStatus) {
-        const int32_t wanted = value->AsInteger();
+    if (IsRowStatus(definition->syntax.access)) {
+        const int wanted = RowRequest(definition->syntax.access, value->AsInteger());
         if (wanted == 4 || wanted == 5) {
             // Index columns that are served take their value from the index, which must
             // then have their form (a string index must be length-prefixed octets).
@@ -371,13 +394,14 @@ int SimHandler::Check(netsnmp_request_info* request, netsnmp_request_info* all) 
         return wanted == 6 ? SNMP_ERR_NOERROR : SNMP_ERR_INCONSISTENTVALUE;
     }
     // Another cell of a row that this same request creates.
-    const SimOid statusName = Concat(*status, index);
     for (netsnmp_request_info* other = all; other != nullptr; other = other->next) {
         if (NameOf(other->requestvb) != statusName)
             continue;
         const auto wanted = FromVarbind(other->requestvb);
-        if (wanted && wanted->type == SimType::Integer &&
-            (wanted->AsInteger() == 4 || wanted->AsInteger() == 5))
+        if (!wanted || wanted->type != SimType::Integer)
+            continue;
+        const int request = RowRequest(status->second->syntax.access, wanted->AsInteger());
+        if (request == 4 || request == 5)
             return SNMP_ERR_NOERROR;
     }
     // The row could be created with createAndGo, just not by this request.
@@ -424,6 +448,8 @@ void SimHandler::Action(netsnmp_request_info* requests) {
             }
             if (definition->syntax.access == SimAccess::RowStatus)
                 cell.value = SimValue::Integer(row.status == 4 ? 1 : 2); // active, notInService
+            else if (definition->syntax.access == SimAccess::ValidStatus)
+                cell.value = SimValue::Integer(3); // valid
             Record(name);
             store_.Put(name, std::move(cell));
         }
@@ -436,10 +462,17 @@ void SimHandler::Action(netsnmp_request_info* requests) {
         if (!value)
             continue;
         SimEntry* entry = store_.Find(name);
-        if (entry != nullptr && entry->syntax.access == SimAccess::RowStatus) {
-            const int32_t status = value->AsInteger();
-            if (status >= 4)
-                continue; // creation and destruction are row plans
+        const SimColumn* definition = entry == nullptr ? store_.ColumnOf(name) : nullptr;
+        if (entry == nullptr && definition == nullptr)
+            continue; // refused in the reserve phase
+        const SimAccess access =
+            entry != nullptr ? entry->syntax.access : definition->syntax.access;
+        if (IsRowStatus(access)) {
+            // Creation and removal are row plans (removing a missing row leaves nothing
+            // behind); valid written to an existing row is kept like any value.
+            const int request = RowRequest(access, value->AsInteger());
+            if (request == 6 || (request != 0 && access == SimAccess::RowStatus))
+                continue;
         }
         Record(name);
         if (entry != nullptr && entry->syntax.access == SimAccess::TestAndIncr) {
@@ -450,7 +483,6 @@ void SimHandler::Action(netsnmp_request_info* requests) {
         }
         if (entry == nullptr) {
             // A missing cell of an existing row.
-            const SimColumn* definition = store_.ColumnOf(name);
             SimEntry cell;
             cell.syntax = definition->syntax;
             cell.value =

@@ -15,7 +15,8 @@
 // the library's bulk-to-next helper) and SET in its phases. SET checks type, access and
 // allowed values in the reserve phase and answers wrongType, wrongLength, wrongValue,
 // notWritable, noCreation or inconsistentValue as an agent must; tables with a row status
-// create rows on createAndGo / createAndWait and remove them on destroy. Changes are undone
+// create rows on createAndGo / createAndWait and remove them on destroy; those with a
+// valid/invalid status create them on valid and remove them on invalid. Changes are undone
 // when another part of the same request fails.
 class SimHandler {
 public:
@@ -36,7 +37,7 @@ private:
     struct RowPlan {
         SimOid entry;   // the table entry OID
         SimOid index;   // the row's index part
-        int status = 0; // createAndGo (4), createAndWait (5), destroy (6)
+        int status = 0; // createAndGo (4), createAndWait (5), destroy (6); valid creates as 4
     };
 
     static int Dispatch(netsnmp_mib_handler* handler, netsnmp_handler_registration* registration,

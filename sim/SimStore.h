@@ -10,6 +10,9 @@ enum class SimAccess : uint8_t {
     ReadOnly,
     ReadWrite,
     RowStatus, // read-write; createAndGo / createAndWait / destroy create and remove its row
+    // read-write status of a table whose rows read valid (3): valid creates a missing row
+    // and keeps an existing one, invalid (2) removes the row
+    ValidStatus,
     // read-write TestAndIncr lock: a SET must carry the current value (else
     // inconsistentValue) and then advances it by one, wrapping to 0 after 2147483647
     TestAndIncr,
@@ -17,6 +20,12 @@ enum class SimAccess : uint8_t {
     // something else and that always read the same (key changes, clone-from pointers)
     Accepting,
 };
+
+// Whether an object of this access is the status column of its table, which creates and
+// removes the table's rows.
+constexpr bool IsRowStatus(SimAccess access) {
+    return access == SimAccess::RowStatus || access == SimAccess::ValidStatus;
+}
 
 // What a SET must satisfy: the object's type, access and allowed values.
 struct SimSyntax {

@@ -27,6 +27,12 @@ const std::string AclProfile = Vendor + ".12.9.2.1.1";
 const std::string AclRule = Vendor + ".12.9.3.1.1";
 // OSPF host table: index host address and TOS, both also served as columns 1 and 2.
 const std::string OspfHost = Vendor + ".11.69.3.3.6.1";
+// Tables whose status reads 3 valid / 2 invalid. The static routes are indexed by
+// destination, mask and backup state (columns 1 to 3), the DNS entries by domain name and
+// address (not served).
+const std::string StaticRoute = Vendor + ".11.69.3.3.2.5.1";
+const std::string DataRoute = ".10.1.0.0.255.255.255.0.1";
+const std::string DnsEntry = Vendor + ".11.69.3.3.3.2.6.1";
 const std::string SpinLock = ".1.3.6.1.6.3.15.1.2.1.0";
 const std::string UsmUser = ".1.3.6.1.6.3.15.1.2.2.1";
 const std::string Community = ".1.3.6.1.6.3.18.1.1.1";
@@ -156,6 +162,16 @@ TEST(SimObjects, RefusedWritesCarryTheirErrorStatus) {
         {"user row with a malformed index", Write, UsmUser + ".13.9.1.2", "i", "4", "noCreation"},
         {"host row whose index holds no address", Write, OspfHost + ".5.10.9", "i", "4",
          "noCreation"},
+        {"route status createAndGo", Write, StaticRoute + ".6.10.7.0.0.255.255.0.0.1", "i", "4",
+         "wrongValue"},
+        {"route status active on an existing row", Write, StaticRoute + ".6" + DataRoute, "i", "1",
+         "wrongValue"},
+        {"route status destroy", Write, StaticRoute + ".6" + DataRoute, "i", "6", "wrongValue"},
+        {"route row whose index holds no mask", Write, StaticRoute + ".6.10.7.0.0.255", "i", "3",
+         "noCreation"},
+        {"route cell of a row nobody creates", Write, StaticRoute + ".4.10.7.0.0.255.255.0.0.1",
+         "a", "192.0.2.1", "inconsistentName"},
+        {"route backup state", Write, StaticRoute + ".3" + DataRoute, "i", "2", "notWritable"},
     };
     TestAgent agent;
     for (const Refused& c : cases) {
@@ -170,6 +186,8 @@ TEST(SimObjects, RefusedWritesCarryTheirErrorStatus) {
     EXPECT_EQ(ValueOf(reader, TrustHost + ".3.1"), "1");
     EXPECT_EQ(ValueOf(reader, UsmUser + ".5" + Md5User), ".1.3.6.1.6.3.10.1.1.2");
     EXPECT_TRUE(SnmpTool::Values(reader.Walk(UsmUser + ".13.9").out).empty());
+    EXPECT_EQ(ValueOf(reader, StaticRoute + ".6" + DataRoute), "3");
+    EXPECT_TRUE(SnmpTool::Values(reader.Walk(StaticRoute + ".6.10.7").out).empty());
 }
 
 struct Step {
@@ -321,8 +339,82 @@ TEST(SimObjects, CreateAndGoAddsARowAndDestroyRemovesIt) {
         ASSERT_EQ(destroyed.exitCode, 0) << destroyed.err;
         for (const auto& [oid, value] : c.cells)
             EXPECT_NE(ValueOf(writer, oid).find("No Such Instance"), std::string::npos) << oid;
-        // Destroying a row that is gone is no error.
+        // Destroying a row that is gone is no error, and leaves nothing behind.
         EXPECT_EQ(writer.Set({c.status, "i", "6"}).exitCode, 0);
+        for (const auto& [oid, value] : c.cells)
+            EXPECT_NE(ValueOf(writer, oid).find("No Such Instance"), std::string::npos) << oid;
+    }
+}
+
+TEST(SimObjects, ValidAddsARowAndInvalidRemovesIt) {
+    const std::string route = ".10.3.0.0.255.255.0.0.2";
+    const std::string host = Counted("lab.test") + ".198.51.100.7";
+    const RowCase cases[] = {
+        {"static route, with its next hop",
+         StaticRoute + ".6" + route,
+         {StaticRoute + ".4" + route, "a", "192.0.2.99"},
+         // Index columns from the index, the metric from its declared start value.
+         {{StaticRoute + ".1" + route, "10.3.0.0"},
+          {StaticRoute + ".2" + route, "255.255.0.0"},
+          {StaticRoute + ".3" + route, "2"},
+          {StaticRoute + ".4" + route, "192.0.2.99"},
+          {StaticRoute + ".5" + route, "1"},
+          {StaticRoute + ".6" + route, "3"}}},
+        {"static route, status alone",
+         StaticRoute + ".6" + route,
+         {},
+         {{StaticRoute + ".1" + route, "10.3.0.0"},
+          {StaticRoute + ".4" + route, "0.0.0.0"},
+          {StaticRoute + ".6" + route, "3"}}},
+        {"DNS entry", DnsEntry + ".3" + host, {}, {{DnsEntry + ".3" + host, "3"}}},
+    };
+    TestAgent agent;
+    const SnmpTool writer(agent, Write);
+    const auto expectGone = [&](const RowCase& c) {
+        for (const auto& [oid, value] : c.cells)
+            EXPECT_NE(ValueOf(writer, oid).find("No Such Instance"), std::string::npos) << oid;
+    };
+    for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.table);
+        std::vector<std::string> create = {c.status, "i", "3"};
+        create.insert(create.end(), c.alsoSet.begin(), c.alsoSet.end());
+        const ProgramResult created = writer.Set(create);
+        ASSERT_EQ(created.exitCode, 0) << created.err;
+        for (const auto& [oid, value] : c.cells)
+            EXPECT_EQ(ValueOf(writer, oid), value) << oid;
+
+        // Valid on the existing row keeps it as it is.
+        const ProgramResult kept = writer.Set({c.status, "i", "3"});
+        EXPECT_EQ(kept.exitCode, 0) << kept.err;
+        for (const auto& [oid, value] : c.cells)
+            EXPECT_EQ(ValueOf(writer, oid), value) << oid;
+
+        const ProgramResult removed = writer.Set({c.status, "i", "2"});
+        ASSERT_EQ(removed.exitCode, 0) << removed.err;
+        expectGone(c);
+        // Removing a row that is gone is no error, and leaves nothing behind.
+        const ProgramResult again = writer.Set({c.status, "i", "2"});
+        EXPECT_EQ(again.exitCode, 0) << again.err;
+        expectGone(c);
+    }
+
+    // A creating request with a refused cell creates nothing.
+    const ProgramResult refused =
+        writer.Set({StaticRoute + ".6" + route, "i", "3", StaticRoute + ".5" + route, "i", "0"});
+    EXPECT_NE(refused.err.find("wrongValue"), std::string::npos) << refused.err;
+    expectGone(cases[0]);
+
+    // A row of the data file: valid keeps it (and makes it read valid), invalid removes all of
+    // its cells and no other row's.
+    const std::string status = StaticRoute + ".6" + DataRoute;
+    EXPECT_EQ(writer.Set({status, "i", "3"}).exitCode, 0);
+    EXPECT_EQ(ValueOf(writer, status), "3");
+    EXPECT_EQ(ValueOf(writer, StaticRoute + ".4" + DataRoute), "192.0.2.10");
+    EXPECT_EQ(writer.Set({status, "i", "2"}).exitCode, 0);
+    EXPECT_EQ(SnmpTool::Values(writer.Walk(StaticRoute).out).size(), 12u);
+    for (int column = 1; column <= 6; ++column) {
+        const std::string cell = StaticRoute + "." + std::to_string(column) + DataRoute;
+        EXPECT_NE(ValueOf(writer, cell).find("No Such Instance"), std::string::npos) << cell;
     }
 }
 
