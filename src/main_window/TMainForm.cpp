@@ -1,9 +1,8 @@
 #include "main_window/TMainForm.h"
 
 #include "forms/config/TfrmConfigSNMP.h"
-#include "forms/monitor/stp/TIP_Routing.h"
 #include "forms/monitor/stp/TSTP_Info.h"
-#include "forms/other/TAboutForm.h"
+#include "main_window/HandMadeForms.h"
 #include "main_window/DeviceCommands.h"
 #include "main_window/TFrontPanel.h"
 #include "main_window/TMenuCatalogue.h"
@@ -75,8 +74,7 @@ bool TMainForm::HasAction(const PageDefinition& entry) {
         return true;
     case EntryKind::HandMade: {
         const std::string form = entry.target;
-        return form == "TfrmConfigSNMP" || form == "TAboutForm" || form == "TSTP_Info" ||
-               form == "TIP_Routing";
+        return form == "TfrmConfigSNMP" || form == "TSTP_Info" || HasHandMadeForm(form);
     }
     case EntryKind::Viewer:
     case EntryKind::Command:
@@ -117,17 +115,16 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
     case EntryKind::HandMade:
         if (target == "TfrmConfigSNMP") {
             SNMPConfigure1Click();
-        } else if (target == "TAboutForm") {
-            TAboutForm about(this);
-            about.ShowModal();
         } else if (target == "TSTP_Info") {
             // The window starts from the spanning-tree version the device runs now.
             frontPanel_->ReadSpanningTree();
             TSTP_Info stp(this, frontPanel_->StpTextControl());
             stp.ShowModal();
-        } else if (target == "TIP_Routing") {
-            TIP_Routing routing(this);
-            routing.ShowModal();
+        } else if (std::unique_ptr<TForm> form = CreateHandMadeForm(target, this)) {
+            if (entry.captionPrefix != nullptr) {
+                form->SetCaption(entry.captionPrefix + settingsTexts_.address);
+            }
+            form->ShowModal();
         }
         break;
     default:

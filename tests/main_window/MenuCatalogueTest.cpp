@@ -6,6 +6,7 @@
 #include "forms/monitor/stp/TIP_Routing.h"
 #include "forms/monitor/stp/TSTP_Info.h"
 #include "forms/other/TAboutForm.h"
+#include "main_window/HandMadeForms.h"
 #include "main_window/MainMenuTable.h"
 #include "main_window/TFrontPanel.h"
 #include "main_window/TMainForm.h"
@@ -451,6 +452,34 @@ TEST_F(MenuCatalogueTest, StpControlReadsTheVersionThenOpens) {
 TEST_F(MenuCatalogueTest, IpRoutingOpensFromMibII) {
     EXPECT_TRUE(WithModal<TIP_Routing>(Item("Basic Configuration / MIB II / IP Routing"),
                                        [](TIP_Routing&) {}));
+}
+
+} // namespace
+
+namespace {
+
+// Every hand-made window of the menu opens from its entry against the simulator, with the
+// entry's caption where the catalogue gives one, and closes again without a message.
+TEST_F(MenuCatalogueTest, EveryHandMadeWindowOpensFromItsEntry) {
+    int opened = 0;
+    for (const PageDefinition& entry : Catalogue) {
+        if (entry.kind != EntryKind::HandMade || !HasHandMadeForm(entry.target)) {
+            continue;
+        }
+        const std::string path = TMenuCatalogue::FullPath(entry);
+        TMenuItem& item = Item(path);
+        EXPECT_TRUE(item.Enabled()) << path;
+        const bool shown = WithModal<TForm>(item, [&](TForm& form) {
+            if (entry.captionPrefix != nullptr) {
+                EXPECT_EQ(form.Caption(), std::string(entry.captionPrefix) + "127.0.0.1") << path;
+            }
+        });
+        EXPECT_TRUE(shown) << path;
+        EXPECT_TRUE(MessageScript::Log().empty()) << path << ": " << MessageScript::Log()[0].text;
+        MessageScript::Clear();
+        ++opened;
+    }
+    EXPECT_GE(opened, 5);
 }
 
 } // namespace

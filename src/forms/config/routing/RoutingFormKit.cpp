@@ -1,0 +1,71 @@
+#include "forms/config/routing/RoutingFormKit.h"
+
+#include "binding/QxSNMPRequest2Controls.h"
+#include "snmp/QxSNMPGlobal.h"
+#include "ui/toolkit/TButton.h"
+#include "ui/toolkit/TComboBox.h"
+#include "ui/toolkit/TEdit.h"
+#include "ui/toolkit/TLabel.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace RoutingFormKit {
+
+std::string DeviceAddress() {
+    return SnmpGlobal().device.address;
+}
+
+void StopReading(QxSNMPRequest2Controls& binding) {
+    if (!binding.busy) {
+        return;
+    }
+    binding.request.active = false;
+    binding.WaitWhileBusy();
+    binding.request.active = true;
+}
+
+bool ParseWholeNumber(const std::string& text, long& value) {
+    std::int32_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, number);
+    if (text.empty() || ec != std::errc() || ptr != end) {
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+TLabel* MakeLabel(QWidget* parent, const std::string& caption, int left, int top) {
+    auto* label = new TLabel(parent);
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
+    return label;
+}
+
+TButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int left,
+                    int top) {
+    auto* button = new TButton(parent);
+    button->SetName(name);
+    button->SetCaption(caption);
+    button->SetBounds(left, top, 75, 25);
+    return button;
+}
+
+TComboBox* MakeCombo(QWidget* parent, const char* name, int left, int top, int width) {
+    auto* combo = new TComboBox(parent);
+    combo->SetName(name);
+    combo->SetStyle(csDropDownList);
+    combo->SetBounds(left, top, width, 21);
+    return combo;
+}
+
+TEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int width) {
+    auto* edit = new TEdit(parent);
+    edit->SetName(name);
+    edit->SetBounds(left, top, width, 21);
+    return edit;
+}
+
+} // namespace RoutingFormKit

@@ -1,0 +1,48 @@
+#include "main_window/HandMadeForms.h"
+
+#include "forms/config/routing/TMd5InformationForm.h"
+#include "forms/config/routing/TOSPFDefaultInfoOriginateForm.h"
+#include "forms/config/routing/TRouteRedistributForm.h"
+#include "forms/monitor/stp/TIP_Routing.h"
+#include "forms/other/TAboutForm.h"
+
+#include <utility>
+
+namespace {
+
+template <typename Form> std::unique_ptr<TForm> Make(QWidget* owner) {
+    return std::make_unique<Form>(owner);
+}
+
+struct FormClass {
+    const char* name;
+    std::unique_ptr<TForm> (*create)(QWidget* owner);
+};
+
+constexpr FormClass FormClasses[] = {
+    {"TAboutForm", &Make<TAboutForm>},
+    {"TIP_Routing", &Make<TIP_Routing>},
+    {"TMd5InformationForm", &Make<TMd5InformationForm>},
+    {"TOSPFDefaultInfoOriginateForm", &Make<TOSPFDefaultInfoOriginateForm>},
+    {"TRouteRedistributForm", &Make<TRouteRedistributForm>},
+};
+
+const FormClass* Find(const std::string& className) {
+    for (const FormClass& c : FormClasses) {
+        if (className == c.name) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<TForm> CreateHandMadeForm(const std::string& className, QWidget* owner) {
+    const FormClass* c = Find(className);
+    return c != nullptr ? c->create(owner) : nullptr;
+}
+
+bool HasHandMadeForm(const std::string& className) {
+    return Find(className) != nullptr;
+}
