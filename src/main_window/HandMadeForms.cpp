@@ -1,10 +1,12 @@
 #include "main_window/HandMadeForms.h"
 
+#include "forms/config/ip/TIpCtrlForm.h"
 #include "forms/config/routing/TMd5InformationForm.h"
 #include "forms/config/routing/TOSPFDefaultInfoOriginateForm.h"
 #include "forms/config/routing/TRouteRedistributForm.h"
 #include "forms/monitor/stp/TIP_Routing.h"
 #include "forms/other/TAboutForm.h"
+#include "snmp/QxSNMPGlobal.h"
 
 #include <utility>
 
@@ -22,6 +24,10 @@ struct FormClass {
 constexpr FormClass FormClasses[] = {
     {"TAboutForm", &Make<TAboutForm>},
     {"TIP_Routing", &Make<TIP_Routing>},
+    {"TIpCtrlForm",
+     [](QWidget* owner) -> std::unique_ptr<TForm> {
+         return std::make_unique<TIpCtrlForm>(owner, SnmpGlobal().device.address);
+     }},
     {"TMd5InformationForm", &Make<TMd5InformationForm>},
     {"TOSPFDefaultInfoOriginateForm", &Make<TOSPFDefaultInfoOriginateForm>},
     {"TRouteRedistributForm", &Make<TRouteRedistributForm>},
