@@ -1,9 +1,14 @@
 #include "main_window/HandMadeForms.h"
 
 #include "forms/config/ip/TIpCtrlForm.h"
+#include "forms/config/other/TACLMeterForm.h"
+#include "forms/config/other/TEquipmentBasicInfoForm.h"
+#include "forms/config/other/TSSLManagementForm.h"
 #include "forms/config/routing/TMd5InformationForm.h"
 #include "forms/config/routing/TOSPFDefaultInfoOriginateForm.h"
 #include "forms/config/routing/TRouteRedistributForm.h"
+#include "forms/config/time/TCurrentTimeForm.h"
+#include "forms/config/time/TSummerTimeForm.h"
 #include "forms/monitor/stp/TIP_Routing.h"
 #include "forms/other/TAboutForm.h"
 #include "snmp/QxSNMPGlobal.h"
@@ -22,7 +27,10 @@ struct FormClass {
 };
 
 constexpr FormClass FormClasses[] = {
+    {"TACLMeterForm", &Make<TACLMeterForm>},
     {"TAboutForm", &Make<TAboutForm>},
+    {"TCurrentTimeForm", &Make<TCurrentTimeForm>},
+    {"TEquipmentBasicInfoForm", &Make<TEquipmentBasicInfoForm>},
     {"TIP_Routing", &Make<TIP_Routing>},
     {"TIpCtrlForm",
      [](QWidget* owner) -> std::unique_ptr<TForm> {
@@ -31,6 +39,8 @@ constexpr FormClass FormClasses[] = {
     {"TMd5InformationForm", &Make<TMd5InformationForm>},
     {"TOSPFDefaultInfoOriginateForm", &Make<TOSPFDefaultInfoOriginateForm>},
     {"TRouteRedistributForm", &Make<TRouteRedistributForm>},
+    {"TSSLManagementForm", &Make<TSSLManagementForm>},
+    {"TSummerTimeForm", &Make<TSummerTimeForm>},
 };
 
 const FormClass* Find(const std::string& className) {

@@ -1,0 +1,197 @@
+#include "forms/config/time/TCurrentTimeForm.h"
+
+#include "binding/QxSNMPRequest2Edits.h"
+#include "snmp/QxSNMPError.h"
+#include "snmp/QxSNMPGlobal.h"
+#include "snmp/UISnmpVar.h"
+#include "ui/toolkit/TButton.h"
+#include "ui/toolkit/TComboBox.h"
+#include "ui/toolkit/TEdit.h"
+#include "ui/toolkit/TLabel.h"
+#include "ui/toolkit/TMemo.h"
+#include "ui/toolkit/TMessageBox.h"
+#include "vocab/QxOptionTables.h"
+
+#include <cctype>
+#include <exception>
+
+namespace {
+
+constexpr UISnmpVar ClockVars[] = {
+    {"1.3.6.1.4.1.32473.12.10.1", "Time Capacity", sxBitstr, acReadonly},
+    {"1.3.6.1.4.1.32473.12.10.2", "Current Clock(Example 1992-5-26,13:30:15.0)", sxDatetime,
+     acReadwrite},
+    {"1.3.6.1.4.1.32473.12.10.3", "Clock Reset On Reboot", sxInteger, acReadonly, &OL_1true_2false},
+    {},
+};
+
+TLabel* MakeLabel(QWidget* parent, const std::string& caption, int top) {
+    auto* label = new TLabel(parent);
+    label->SetCaption(caption);
+    label->SetLeft(12);
+    label->SetTop(top + 3);
+    return label;
+}
+
+TButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int top) {
+    auto* button = new TButton(parent);
+    button->SetName(name);
+    button->SetCaption(caption);
+    button->SetBounds(505, top, 75, 25);
+    return button;
+}
+
+} // namespace
+
+TCurrentTimeForm::TCurrentTimeForm(QWidget* owner) : TForm(owner) {
+    SetName("CurrentTimeForm");
+    SetCaption("Current Time: " + SnmpGlobal().device.address);
+    SetBorderStyle(bsDialog);
+    SetPosition(poMainFormCenter);
+    SetClientWidth(592);
+    SetClientHeight(264);
+    BuildControls();
+    Bind();
+    OnClose = [this] { Release(); };
+    GetButtonClick();
+}
+
+TCurrentTimeForm::~TCurrentTimeForm() {
+    Release();
+}
+
+void TCurrentTimeForm::BuildControls() {
+    constexpr int FieldLeft = 300;
+    MakeLabel(this, "Time Capacity", 12);
+    timecapacityEdit = new TEdit(this);
+    timecapacityEdit->SetName("timecapacityEdit");
+    timecapacityEdit->SetBounds(FieldLeft, 12, 190, 21);
+    timecapacityEdit->SetEnabled(false);
+    TimeCapacityText = new TEdit(this);
+    TimeCapacityText->SetName("TimeCapacityText");
+    TimeCapacityText->Hide();
+
+    MakeLabel(this, "Current Clock(Example  2007-5-26,15:30:15.0)", 44);
+    currentclockEdit = new TEdit(this);
+    currentclockEdit->SetName("currentclockEdit");
+    currentclockEdit->SetBounds(FieldLeft, 44, 190, 21);
+
+    MakeLabel(this, "Clock Reset On Reboot", 76);
+    cbxReset = new TComboBox(this);
+    cbxReset->SetName("cbxReset");
+    cbxReset->SetStyle(csDropDownList);
+    cbxReset->SetBounds(FieldLeft, 76, 190, 21);
+    cbxReset->SetEnabled(false);
+
+    Memo1 = new TMemo(this);
+    Memo1->SetName("Memo1");
+    Memo1->SetReadOnly(true);
+    Memo1->SetScrollBars(ssVertical);
+    Memo1->SetBounds(12, 112, 478, 140);
+
+    GetButton = MakeButton(this, "GetButton", "Refresh", 12);
+    SetButton = MakeButton(this, "SetButton", "Set", 44);
+    CloseButton = MakeButton(this, "CloseButton", "Close", 76);
+    GetButton->OnClick = [this] { GetButtonClick(); };
+    SetButton->OnClick = [this] { SetButtonClick(); };
+    CloseButton->OnClick = [this] { Close(); };
+}
+
+void TCurrentTimeForm::Bind() {
+    binding_ = std::make_unique<QxSNMPRequest2Edits>(this);
+    binding_->request.vars.Assign(QxSNMPVarList(ClockVars, SVT_SV, 0));
+    binding_->mode = QxSNMPRequest2Controls::Asynchronous;
+    binding_->BindEdit(VarCapacity, "%s", {TimeCapacityText});
+    binding_->BindEdit(VarClock, "%s{l22}", {currentclockEdit});
+    binding_->BindComboBox(VarReset, cbxReset);
+    binding_->SetReportTarget(Memo1);
+    binding_->onGetComplete = [this](QxSNMPRequest2Controls&, const QxSNMPError& result) {
+        ReadDone(result);
+    };
+}
+
+void TCurrentTimeForm::Release() {
+    if (binding_ == nullptr) {
+        return;
+    }
+    binding_->request.active = false;
+    binding_->WaitWhileBusy();
+    binding_.reset();
+}
+
+std::string TCurrentTimeForm::CapacityText(const std::string& hexText) {
+    unsigned long value = 0;
+    for (char c : hexText) {
+        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+            break;
+        }
+        const int digit = std::isdigit(static_cast<unsigned char>(c))
+                              ? c - '0'
+                              : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
+        // Only the low octet carries sources; the value is kept from growing without bound.
+        value = ((value << 4) | static_cast<unsigned long>(digit)) & 0xFFFFFFFFUL;
+    }
+    std::string text = " ";
+    if ((value & 0x80) != 0) {
+        text += "systemTime";
+    }
+    if ((value & 0x40) != 0) {
+        text += ",SNTP";
+    }
+    if ((value & 0x20) != 0) {
+        text += ",SummerTime";
+    }
+    if ((value & 0x10) != 0) {
+        text += ",realTimeClock";
+    }
+    return text;
+}
+
+void TCurrentTimeForm::GetButtonClick() {
+    // A read or write still running shows the values when it ends.
+    if (binding_ == nullptr || binding_->busy) {
+        return;
+    }
+    try {
+        binding_->Get();
+    } catch (const std::exception& e) {
+        binding_->lastOperation = QxSNMPRequest2Controls::OperationGet;
+        binding_->Report(e.what());
+    }
+}
+
+void TCurrentTimeForm::ReadDone(const QxSNMPError& result) {
+    if (result.code != 0) {
+        // The memo has the error; the fields that only show what was read are greyed.
+        timecapacityEdit->SetEnabled(false);
+        cbxReset->SetEnabled(false);
+        return;
+    }
+    const std::string capacity = TimeCapacityText->Text();
+    if (!capacity.empty()) {
+        timecapacityEdit->SetText(CapacityText(capacity));
+    }
+}
+
+void TCurrentTimeForm::SetButtonClick() {
+    if (binding_ == nullptr) {
+        return;
+    }
+    if (currentclockEdit->Text().empty()) {
+        ShowMessage("The Current Edit should not be empty!", this);
+        currentclockEdit->SetFocus();
+        return;
+    }
+    // A read still running would share the request with the write: it ends first.
+    if (binding_->busy) {
+        binding_->request.active = false;
+        binding_->WaitWhileBusy();
+        binding_->request.active = true;
+    }
+    try {
+        binding_->Set(false, true);
+    } catch (const std::exception& e) {
+        binding_->lastOperation = QxSNMPRequest2Controls::OperationSet;
+        binding_->Report(e.what());
+    }
+}
