@@ -7,6 +7,9 @@
 #include "forms/config/routing/TMd5InformationForm.h"
 #include "forms/config/routing/TOSPFDefaultInfoOriginateForm.h"
 #include "forms/config/routing/TRouteRedistributForm.h"
+#include "forms/config/services/TBOOTCtrlTableForm.h"
+#include "forms/config/services/TMSInformationForm.h"
+#include "forms/config/services/TfrmACCServerCtrl.h"
 #include "forms/config/time/TCurrentTimeForm.h"
 #include "forms/config/time/TSummerTimeForm.h"
 #include "forms/monitor/stp/TIP_Routing.h"
@@ -29,6 +32,7 @@ struct FormClass {
 constexpr FormClass FormClasses[] = {
     {"TACLMeterForm", &Make<TACLMeterForm>},
     {"TAboutForm", &Make<TAboutForm>},
+    {"TBOOTCtrlTableForm", &Make<TBOOTCtrlTableForm>},
     {"TCurrentTimeForm", &Make<TCurrentTimeForm>},
     {"TEquipmentBasicInfoForm", &Make<TEquipmentBasicInfoForm>},
     {"TIP_Routing", &Make<TIP_Routing>},
@@ -36,11 +40,13 @@ constexpr FormClass FormClasses[] = {
      [](QWidget* owner) -> std::unique_ptr<TForm> {
          return std::make_unique<TIpCtrlForm>(owner, SnmpGlobal().device.address);
      }},
+    {"TMSInformationForm", &Make<TMSInformationForm>},
     {"TMd5InformationForm", &Make<TMd5InformationForm>},
     {"TOSPFDefaultInfoOriginateForm", &Make<TOSPFDefaultInfoOriginateForm>},
     {"TRouteRedistributForm", &Make<TRouteRedistributForm>},
     {"TSSLManagementForm", &Make<TSSLManagementForm>},
     {"TSummerTimeForm", &Make<TSummerTimeForm>},
+    {"TfrmACCServerCtrl", &Make<TfrmACCServerCtrl>},
 };
 
 const FormClass* Find(const std::string& className) {

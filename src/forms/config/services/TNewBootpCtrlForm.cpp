@@ -1,0 +1,100 @@
+#include "forms/config/services/TNewBootpCtrlForm.h"
+
+#include "forms/config/ip/QxIpInterfaceChecks.h"
+#include "forms/config/services/TBOOTCtrlTableForm.h"
+#include "ui/toolkit/TApplication.h"
+#include "ui/toolkit/TButton.h"
+#include "ui/toolkit/TComboBox.h"
+#include "ui/toolkit/TEdit.h"
+#include "ui/toolkit/TLabel.h"
+#include "ui/toolkit/TListView.h"
+
+namespace {
+
+constexpr const char* InvalidAddress = "Invalid Bootp Server IP Address.";
+constexpr const char* TooManyServers = "One Interface Can Only With Four Bootp Servers";
+constexpr const char* StillReading = "Get data not completed, please wait";
+
+TEdit* MakeField(QWidget* parent, const char* name, const char* caption, int top) {
+    auto* label = new TLabel(parent);
+    label->SetCaption(caption);
+    label->SetLeft(12);
+    label->SetTop(top + 3);
+    auto* edit = new TEdit(parent);
+    edit->SetName(name);
+    edit->SetBounds(112, top, 130, 21);
+    return edit;
+}
+
+TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
+    auto* button = new TButton(parent);
+    button->SetName(name);
+    button->SetCaption(caption);
+    button->SetBounds(256, top, 75, 25);
+    return button;
+}
+
+} // namespace
+
+TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* table) : TForm(table), table_(table) {
+    SetName("NewBootpCtrlForm");
+    SetBorderStyle(bsDialog);
+    SetPosition(poOwnerFormCenter);
+    SetClientWidth(341);
+    SetClientHeight(107);
+    BuildControls();
+    OnShow = [this] { PrepareEdits(); };
+    OnActivate = [this] { PrepareEdits(); };
+}
+
+void TNewBootpCtrlForm::BuildControls() {
+    Edit1 = MakeField(this, "Edit1", "Interface Name", 16);
+    Edit2 = MakeField(this, "Edit2", "Bootp Server IP", 52);
+    btnSet = MakeButton(this, "btnSet", "Set", 14);
+    btnSet->SetDefault(true);
+    btnSet->OnClick = [this] { btnSetClick(); };
+    btnClose = MakeButton(this, "btnClose", "Close", 50);
+    btnClose->SetCancel(true);
+    btnClose->SetModalResult(mrCancel);
+}
+
+void TNewBootpCtrlForm::PrepareEdits() {
+    Edit1->SetEnabled(true);
+    Edit2->SetEnabled(true);
+    if (!prepared_) {
+        prepared_ = true;
+        Edit1->SetText("");
+        Edit2->SetText("");
+    }
+}
+
+void TNewBootpCtrlForm::btnSetClick() {
+    if (table_->Binding() == nullptr) {
+        return;
+    }
+    if (!QxIpInterfaceChecks::IsValidAddress(Edit2->Text())) {
+        ShowMessage(InvalidAddress, this);
+        return;
+    }
+    // The servers are counted in the list: it must hold the whole table.
+    if (!table_->WaitForRead()) {
+        ShowMessage(StillReading, this);
+        return;
+    }
+    const std::string interfaceName = Edit1->Text();
+    int servers = 0;
+    for (int i = 0; i < table_->ListView1->ItemCount(); ++i) {
+        if (table_->ListView1->Item(i)->Caption() == interfaceName &&
+            ++servers == MaxServersPerInterface) {
+            MessageBox(TooManyServers, Application().Title(), mbOK, miWarning, this);
+            return;
+        }
+    }
+    table_->ComboBox1->SetText("valid");
+    if (!table_->WriteBoundRow()) {
+        return; // the reason is in the table window's memo
+    }
+    Edit1->SetText("");
+    Edit2->SetText("");
+    Close();
+}
