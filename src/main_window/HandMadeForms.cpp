@@ -12,6 +12,12 @@
 #include "forms/config/services/TfrmACCServerCtrl.h"
 #include "forms/config/time/TCurrentTimeForm.h"
 #include "forms/config/time/TSummerTimeForm.h"
+#include "forms/monitor/counters/TICMP_Counters.h"
+#include "forms/monitor/counters/TIF_Counters.h"
+#include "forms/monitor/counters/TIP_Counters.h"
+#include "forms/monitor/counters/TSNMP_Counters.h"
+#include "forms/monitor/counters/TTpBridgePortInfo_Table.h"
+#include "forms/monitor/counters/TUDP_Counters.h"
 #include "forms/monitor/stp/TIP_Routing.h"
 #include "forms/other/TAboutForm.h"
 #include "snmp/QxSNMPGlobal.h"
@@ -35,6 +41,9 @@ constexpr FormClass FormClasses[] = {
     {"TBOOTCtrlTableForm", &Make<TBOOTCtrlTableForm>},
     {"TCurrentTimeForm", &Make<TCurrentTimeForm>},
     {"TEquipmentBasicInfoForm", &Make<TEquipmentBasicInfoForm>},
+    {"TICMP_Counters", &Make<TICMP_Counters>},
+    {"TIF_Counters", &Make<TIF_Counters>},
+    {"TIP_Counters", &Make<TIP_Counters>},
     {"TIP_Routing", &Make<TIP_Routing>},
     {"TIpCtrlForm",
      [](QWidget* owner) -> std::unique_ptr<TForm> {
@@ -44,8 +53,11 @@ constexpr FormClass FormClasses[] = {
     {"TMd5InformationForm", &Make<TMd5InformationForm>},
     {"TOSPFDefaultInfoOriginateForm", &Make<TOSPFDefaultInfoOriginateForm>},
     {"TRouteRedistributForm", &Make<TRouteRedistributForm>},
+    {"TSNMP_Counters", &Make<TSNMP_Counters>},
     {"TSSLManagementForm", &Make<TSSLManagementForm>},
     {"TSummerTimeForm", &Make<TSummerTimeForm>},
+    {"TTpBridgePortInfo_Table", &Make<TTpBridgePortInfo_Table>},
+    {"TUDP_Counters", &Make<TUDP_Counters>},
     {"TfrmACCServerCtrl", &Make<TfrmACCServerCtrl>},
 };
 

@@ -1,0 +1,274 @@
+#include "CounterTestSupport.h"
+#include "binding/QxSNMPRequest2Edits.h"
+#include "forms/monitor/counters/QxCounterReader.h"
+#include "forms/monitor/counters/TIF_Counters.h"
+#include "forms/monitor/counters/TTpBridgePortInfo_Table.h"
+#include "ui/toolkit/TApplication.h"
+#include "ui/toolkit/TChart.h"
+#include "ui/toolkit/TCheckBox.h"
+#include "ui/toolkit/TColors.h"
+#include "ui/toolkit/TComboBox.h"
+#include "ui/toolkit/TLabel.h"
+#include "ui/toolkit/TPageControl.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Name = 0, Value = 1, Delta = 2, Rate = 3, Peak = 4;
+
+class OnePortMonitors : public UiTest {
+protected:
+    static void SetUpTestSuite() {
+        EnsureTestSession();
+        sim_ = new TestAgent(TestAgent::Kind::Simulator);
+    }
+    static void TearDownTestSuite() {
+        delete sim_;
+        sim_ = nullptr;
+        SnmpGlobal().ResetParameters();
+    }
+    void SetUp() override {
+        UiTest::SetUp();
+        SnmpGlobal().ResetParameters();
+        TargetPort(sim_->Port());
+    }
+    void TearDown() override {
+        SnmpGlobal().ResetParameters();
+        UiTest::TearDown();
+    }
+
+    template <class Window> static std::unique_ptr<Window> Open() {
+        auto form = std::make_unique<Window>(nullptr);
+        form->Timer1->SetEnabled(false);
+        return form;
+    }
+
+    static TestAgent* sim_;
+};
+
+TestAgent* OnePortMonitors::sim_ = nullptr;
+
+const std::vector<std::string> InterfaceRows = {
+    "InOctets",  "InUcastPkts",  "InNUcastPkts",  "InDiscards",  "InErrors",  "InUnknownProtos",
+    "OutOctets", "OutUcastPkts", "OutNUcastPkts", "OutDiscards", "OutErrors",
+};
+
+// Two ticks on the monitored interface or port: the first rebuilds the rows with zeros and
+// primes, the second fills them; the value is checked against the device's counter.
+void PrimeAndMeasure(TCounterMonitor& form, const TestAgent& agent, const std::string& oid,
+                     int row) {
+    const TListView& list = *form.LV_Counters;
+    EXPECT_EQ(list.ItemCount(), 0);
+    form.Timer1Timer();
+    ASSERT_GT(list.ItemCount(), row);
+    for (int column : {Value, Delta, Rate, Peak}) {
+        EXPECT_EQ(Cell(list, row, column), "0");
+    }
+    const std::uint32_t firstTime = UpTimeOfLastRead(form);
+    Spend(300);
+    const std::uint64_t before = AgentValue(agent, oid);
+    form.Timer1Timer();
+    const std::uint64_t value = Number(Cell(list, row, Value));
+    EXPECT_LE(before, value);
+    EXPECT_LE(value, AgentValue(agent, oid));
+    const std::uint64_t delta = Number(Cell(list, row, Delta));
+    EXPECT_GT(delta, 0u);
+    // Per second of the device's time between the two answers.
+    const std::uint32_t elapsed = UpTimeOfLastRead(form) - firstTime;
+    ASSERT_GT(elapsed, 0u);
+    EXPECT_EQ(Number(Cell(list, row, Rate)), delta * 100 / elapsed);
+}
+
+TEST_F(OnePortMonitors, InterfaceCountersFollowTheChosenInterface) {
+    auto form = Open<TIF_Counters>();
+    EXPECT_EQ(form->Caption(), "IF Counters : 127.0.0.1");
+    const TListView& interfaces = *form->LV_IFTableIndex;
+    ASSERT_EQ(interfaces.ItemCount(), 28);
+    EXPECT_EQ(HeadingsOf(interfaces), (std::vector<std::string>{"Index", "Description      "}));
+    EXPECT_EQ(form->ST_Index->Caption(), "1");
+    EXPECT_EQ(form->ST_Descr->Caption(), interfaces.Item(0)->SubItem(0));
+    EXPECT_FALSE(form->ST_Descr->Caption().empty());
+    EXPECT_EQ(HeadingsOf(*form->LV_Counters), TCounterMonitor::Headings());
+
+    PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.2.2.1.10.1", 0);
+    EXPECT_EQ(Column(*form->LV_Counters, Name), InterfaceRows);
+
+    // Choosing the third interface moves monitoring there.
+    form->LV_IFTableIndex->SetSelected(interfaces.Item(2));
+    form->LV_IFTableIndexClick();
+    EXPECT_EQ(form->ST_Index->Caption(), "3");
+    EXPECT_EQ(form->CountersBinding()->request.vars.Entry(2).oid, "1.3.6.1.2.1.2.2.1.10.3");
+    PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.2.2.1.16.3", 6);
+
+    // Refresh reads the list again; monitoring goes on where it was.
+    form->BT_Refresh->Click();
+    EXPECT_EQ(interfaces.ItemCount(), 28);
+    EXPECT_EQ(form->ST_Index->Caption(), "3");
+    const std::uint64_t before = Number(Cell(*form->LV_Counters, 6, Value));
+    Spend(200);
+    form->Timer1Timer();
+    EXPECT_GT(Number(Cell(*form->LV_Counters, 6, Value)), before);
+}
+
+TEST_F(OnePortMonitors, BridgePortChartHoldsTheLastNDeltas) {
+    auto form = Open<TTpBridgePortInfo_Table>();
+    EXPECT_EQ(form->Caption(), "Transparent Bridge Port Counter : 127.0.0.1");
+    ASSERT_EQ(form->LV_TpBridge_Port_Index->ItemCount(), 28);
+    EXPECT_EQ(form->ST_Index->Caption(), "1");
+    EXPECT_EQ(form->ST_Descr->Caption(), "1500");
+    EXPECT_EQ(form->PortsBinding()->request.retries, 5);
+    EXPECT_EQ(form->PageControl1->PageCount(), 2);
+    EXPECT_EQ(form->TS_Counters->Caption(), "Port Counter Table");
+    EXPECT_EQ(form->TS_Traffic->Caption(), "Port Traffic");
+    EXPECT_EQ(HeadingsOf(*form->LV_TpBridge_Port_Info), TCounterMonitor::Headings());
+
+    TChart& chart = *form->CH_Utilization;
+    ASSERT_EQ(chart.SeriesCount(), 3);
+    const struct {
+        const char* title;
+        TColor color;
+    } series[] = {
+        {"Input Frames", clRed}, {"Output Frames", clGreen}, {"Discard Frames", clYellow}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(chart.Series(i)->Title(), series[i].title);
+        EXPECT_EQ(chart.Series(i)->Color(), series[i].color);
+        ASSERT_EQ(chart.Series(i)->Count(), 10);
+        EXPECT_EQ(chart.Series(i)->Label(9), "");
+        EXPECT_EQ(chart.Series(i)->Y(9), 0.0);
+    }
+
+    // 12 polls: the first primes, the next 11 give deltas, of which the last 10 are drawn,
+    // oldest on the left.
+    std::vector<std::vector<std::uint64_t>> deltas(3);
+    for (int poll = 1; poll <= 12; ++poll) {
+        Spend(40);
+        form->Timer1Timer();
+        const TListView& list = *form->LV_TpBridge_Port_Info;
+        ASSERT_EQ(list.ItemCount(), 3);
+        if (poll == 1) {
+            EXPECT_EQ(Column(list, Name), (std::vector<std::string>{"Input Frames", "Output Frames",
+                                                                    "Discard Frames"}));
+            continue;
+        }
+        for (int i = 0; i < 3; ++i) {
+            deltas[static_cast<size_t>(i)].push_back(Number(Cell(list, i, Delta)));
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(series[i].title);
+        const TChartSeries& s = *chart.Series(i);
+        ASSERT_EQ(s.Count(), 10);
+        ASSERT_EQ(form->HistoryOf(i).size(), 10u);
+        for (int p = 0; p < 10; ++p) {
+            EXPECT_EQ(s.Y(p), static_cast<double>(deltas[static_cast<size_t>(i)][p + 1])) << p;
+            EXPECT_FALSE(s.Label(p).empty()) << p;
+        }
+    }
+    std::uint64_t inputFrames = 0;
+    for (std::uint64_t d : deltas[0]) {
+        inputFrames += d;
+    }
+    EXPECT_GT(inputFrames, 0u);
+
+    // Pause keeps the drawing.
+    form->BT_Stop->Click();
+    const double last = chart.Series(0)->Y(9);
+    Spend(50);
+    form->Timer1Timer();
+    EXPECT_EQ(chart.Series(0)->Y(9), last);
+    form->BT_Start->Click();
+
+    // 3D on and off.
+    form->CK_U3D->Click();
+    EXPECT_TRUE(chart.View3D());
+    form->CK_U3D->Click();
+    EXPECT_FALSE(chart.View3D());
+
+    // A longer history starts again: 30 zero points, figures rebuilt at the next tick.
+    form->CB_HistoryCount->SetText("30");
+    form->CB_HistoryCountChange();
+    EXPECT_EQ(form->HistoryLength(), 30);
+    EXPECT_EQ(form->LV_TpBridge_Port_Info->ItemCount(), 0);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(chart.Series(i)->Count(), 30);
+        EXPECT_EQ(chart.Series(i)->Y(29), 0.0);
+        EXPECT_EQ(chart.Series(i)->Label(29), "");
+    }
+
+    // Lengths below 1 or not whole numbers are refused; the length stays.
+    const struct {
+        const char* text;
+        const char* message;
+    } refused[] = {{"0", "The history length must be from 1 to 3600!"},
+                   {"-10", "The history length must be from 1 to 3600!"},
+                   {"ten", "'ten' is not a valid integer value"}};
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.text);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        form->CB_HistoryCount->SetText(r.text);
+        form->CB_HistoryCountChange();
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        EXPECT_EQ(MessageScript::Log()[0].text, r.message);
+        EXPECT_EQ(form->HistoryLength(), 30);
+        EXPECT_EQ(form->CB_HistoryCount->Text(), "30");
+        EXPECT_EQ(chart.Series(0)->Count(), 30);
+    }
+}
+
+TEST_F(OnePortMonitors, ChoosingABridgePortMovesMonitoringThere) {
+    auto form = Open<TTpBridgePortInfo_Table>();
+    PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.17.4.4.1.3.1", 0);
+
+    form->LV_TpBridge_Port_Index->SetSelected(form->LV_TpBridge_Port_Index->Item(4));
+    form->LV_TpBridge_Port_IndexClick();
+    EXPECT_EQ(form->ST_Index->Caption(), "5");
+    EXPECT_EQ(form->CountersBinding()->request.vars.Entry(3).oid, "1.3.6.1.2.1.17.4.4.1.4.5");
+    PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.17.4.4.1.4.5", 1);
+}
+
+// A device without interfaces or bridge ports: the window says so and closes; the module
+// goes on.
+TEST_F(OnePortMonitors, AnEmptyListClosesOnlyTheWindow) {
+    TestAgent bare(TestAgent::Kind::Snmpd, {"-I", "-interfaces,ifTable,ifXTable"});
+    TargetPort(bare.Port());
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<TCounterMonitor>()> open;
+    } windows[] = {
+        {"IF", [] { return std::unique_ptr<TCounterMonitor>(new TIF_Counters(nullptr)); }},
+        {"bridge",
+         [] { return std::unique_ptr<TCounterMonitor>(new TTpBridgePortInfo_Table(nullptr)); }},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.name);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        std::unique_ptr<TCounterMonitor> form = w.open();
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        EXPECT_EQ(MessageScript::Log()[0].text, "This device don't support it!");
+        EXPECT_FALSE(form->Supported());
+        EXPECT_FALSE(form->Timer1->Enabled());
+
+        // Shown modally, it closes by itself; a guard closes it otherwise.
+        bool guarded = false;
+        QTimer::singleShot(3000, form.get(), [&] {
+            guarded = true;
+            form->Close();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(form->ShowModal(), mrCancel);
+        EXPECT_FALSE(guarded);
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_FALSE(Application().Terminated());
+        EXPECT_FALSE(form->isVisible());
+    }
+}
+
+} // namespace
