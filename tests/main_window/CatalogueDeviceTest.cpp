@@ -62,13 +62,7 @@ protected:
     }
     void SetUp() override {
         UiTest::SetUp();
-        QxSNMPGlobal& g = SnmpGlobal();
-        g.ResetParameters();
-        g.device.address = "127.0.0.1";
-        g.device.port = static_cast<std::uint16_t>(sim_->Port());
-        g.security.version = 1;
-        g.security.readCommunity = "public";
-        g.security.writeCommunity = "private";
+        PointModuleAt(*sim_);
     }
     void TearDown() override {
         SnmpGlobal().ResetParameters();

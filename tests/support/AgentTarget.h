@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestAgent.h"
+#include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/QxSNMPSession.h"
 
@@ -25,4 +26,16 @@ inline void ConnectToAgent(QxSNMPRequest& r, const TestAgent& agent) {
     r.security.version = 1;
     r.security.readCommunity = "public";
     r.security.writeCommunity = "private";
+}
+
+// Points the module's connection record at a test agent over SNMPv2c ("public" to read,
+// "private" to write), so that every request a window creates reaches it.
+inline void PointModuleAt(const TestAgent& agent) {
+    QxSNMPGlobal& global = SnmpGlobal();
+    global.ResetParameters();
+    global.device.address = "127.0.0.1";
+    global.device.port = static_cast<std::uint16_t>(agent.Port());
+    global.security.version = 1;
+    global.security.readCommunity = "public";
+    global.security.writeCommunity = "private";
 }

@@ -53,7 +53,7 @@ protected:
         }
         return nullptr;
     }
-    static long SetRequests() { return std::atol(Device(InSetRequests).c_str()); }
+    static long SetRequests() { return std::atol(DeviceValue(InSetRequests).c_str()); }
     static void ExpectNoRow(const Form& form) {
         EXPECT_FALSE(form.SetBtn->Enabled());
         EXPECT_TRUE(form.ProfileIDEdit->Enabled());
@@ -118,8 +118,8 @@ TEST_F(AclMeter, SetWritesTheSelectedRowAndReadsAgain) {
     form.RateEdit->SetText("500");
     form.CBox_Active->SetText("drop-packet");
     form.SetBtnClick();
-    EXPECT_EQ(Device(Rate12), "500");
-    EXPECT_EQ(Device(Action12), "2");
+    EXPECT_EQ(DeviceValue(Rate12), "500");
+    EXPECT_EQ(DeviceValue(Action12), "2");
     ExpectNoRow(form);
     EXPECT_EQ(form.ListView1->ItemCount(), 3);
     EXPECT_EQ(RowOf(form, "1", "2")->SubItem(1), "500");
@@ -139,7 +139,7 @@ TEST_F(AclMeter, EmptyRateIsRefusedBeforeAnyWrite) {
     ASSERT_EQ(MessageScript::Log().size(), 1u);
     EXPECT_EQ(MessageScript::Log()[0].text, "Some items are empty.");
     EXPECT_EQ(SetRequests(), before);
-    EXPECT_EQ(Device("1.3.6.1.4.1.32473.12.9.6.1.1.3.1.1"), "64");
+    EXPECT_EQ(DeviceValue("1.3.6.1.4.1.32473.12.9.6.1.1.3.1.1"), "64");
 }
 
 TEST_F(AclMeter, RefusedWriteKeepsTheRowAndItsError) {
@@ -153,7 +153,7 @@ TEST_F(AclMeter, RefusedWriteKeepsTheRowAndItsError) {
     EXPECT_FALSE(StartsWith(shown, "Set: Ok!")) << shown;
     EXPECT_EQ(form.RateEdit->Text(), "500");
     EXPECT_TRUE(form.SetBtn->Enabled());
-    EXPECT_EQ(Device(Rate12), "0");
+    EXPECT_EQ(DeviceValue(Rate12), "0");
 }
 
 TEST_F(AclMeter, ReadErrorGoesToTheStatusBar) {

@@ -69,7 +69,7 @@ protected:
         }
         return shown;
     }
-    static long SetRequests() { return std::atol(Device(InSetRequests).c_str()); }
+    static long SetRequests() { return std::atol(DeviceValue(InSetRequests).c_str()); }
 };
 
 TEST_F(SslControl, ReadSplitsTheCipherOctetIntoSwitches) {
@@ -111,9 +111,9 @@ TEST_F(SslControl, SetWritesTheSwitchesAsOneOctetAndReadsAgain) {
     ASSERT_TRUE(WaitUntil(
         [&] { return !form.Binding()->busy && StartsWith(form.StatusBar1->SimpleText(), "Get:"); },
         10000));
-    EXPECT_EQ(Device(CipherSuites), "10");
-    EXPECT_EQ(Device(StatusAdmin), "2");
-    EXPECT_EQ(Device(CacheTimeout), "300");
+    EXPECT_EQ(DeviceValue(CipherSuites), "10");
+    EXPECT_EQ(DeviceValue(StatusAdmin), "2");
+    EXPECT_EQ(DeviceValue(CacheTimeout), "300");
     EXPECT_EQ(form.edtciphersuites->Text(), "10");
     EXPECT_EQ(Suites(form),
               (std::vector<std::string>{"disabled", "disabled", "disabled", "enabled"}));

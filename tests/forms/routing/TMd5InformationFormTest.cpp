@@ -136,7 +136,7 @@ TEST_F(Md5InformationTest, ReadsTheKeysAndEditsOne) {
         editor.SetBtn->Click();
         EXPECT_FALSE(editor.isVisible()); // written: the window closes
     });
-    auto device = Device(Entry);
+    auto device = DeviceWalk(Entry);
     EXPECT_EQ(device[Cell(2, 5)], "\"newkey5\"");
     EXPECT_EQ(device[Cell(2, 1)], "\"backbone1\"");
     EXPECT_FALSE(form_->EditBtn->Enabled());
@@ -177,7 +177,7 @@ TEST_F(Md5InformationTest, AddChecksTheKeyIdThenCreatesTheRow) {
         editor.SetBtn->Click();
         EXPECT_FALSE(editor.isVisible());
     });
-    auto device = Device(Entry);
+    auto device = DeviceWalk(Entry);
     EXPECT_EQ(device[Cell(2, 9)], "\"key9\"");
     EXPECT_EQ(device[Cell(3, 9)], "1");
     EXPECT_EQ(device[Cell(2, 1)], "\"backbone1\""); // the selected row is untouched
@@ -187,7 +187,7 @@ TEST_F(Md5InformationTest, AddChecksTheKeyIdThenCreatesTheRow) {
     Select("9");
     form_->DeleteBtn->Click();
     ASSERT_TRUE(Idle());
-    device = Device(Entry);
+    device = DeviceWalk(Entry);
     EXPECT_EQ(device.count(Cell(3, 9)), 0u);
     EXPECT_EQ(device[Cell(3, 1)], "1");
     EXPECT_EQ(device[Cell(3, 5)], "1");
@@ -200,7 +200,7 @@ TEST_F(Md5InformationTest, AddChecksTheKeyIdThenCreatesTheRow) {
     form_->DeleteBtn->Click();
     ASSERT_EQ(MessageScript::Log().size(), 1u);
     EXPECT_EQ(MessageScript::Log()[0].text, "Choose the item first.");
-    EXPECT_EQ(Device(Entry), device);
+    EXPECT_EQ(DeviceWalk(Entry), device);
 }
 
 // A write the device refuses is reported in the list window's memo; the edit window stays open
@@ -223,7 +223,7 @@ TEST_F(Md5InformationTest, RefusedWriteKeepsTheEditWindowOpen) {
                    EXPECT_EQ(line.rfind("Set: ", 0), 0u) << line;
                    EXPECT_NE(line.rfind("Set: Ok!", 0), 0u) << line;
                });
-    EXPECT_EQ(Device(Entry).count(Cell(2, 7)), 0u);
+    EXPECT_EQ(DeviceWalk(Entry).count(Cell(2, 7)), 0u);
     EXPECT_EQ(form_->Binding()->mode, QxSNMPRequest2Controls::Asynchronous);
 
     form_->Close();

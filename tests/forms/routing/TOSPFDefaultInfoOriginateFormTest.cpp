@@ -89,7 +89,7 @@ TEST_F(OSPFDefaultInfoTest, WritesOnlyTheTickedFields) {
     ExpectAccessAsBound();
     ASSERT_TRUE(WaitUntil([&] { return Status().rfind("Get: Ok!", 0) == 0; }, 10000)) << Status();
     ASSERT_TRUE(Idle());
-    auto device = Device(Group);
+    auto device = DeviceWalk(Group);
     EXPECT_EQ(device[Scalar(1)], "2");
     EXPECT_EQ(device[Scalar(3)], "2");
     EXPECT_EQ(device[Scalar(4)], "10");
@@ -101,7 +101,7 @@ TEST_F(OSPFDefaultInfoTest, WritesOnlyTheTickedFields) {
 
 TEST_F(OSPFDefaultInfoTest, ChecksBeforeWriting) {
     Open();
-    const auto before = Device(Group);
+    const auto before = DeviceWalk(Group);
 
     // A ticked metric must be given.
     form_->CheckBox1->SetChecked(true);
@@ -125,7 +125,7 @@ TEST_F(OSPFDefaultInfoTest, ChecksBeforeWriting) {
     ASSERT_TRUE(Idle());
 
     ExpectAccessAsBound();
-    EXPECT_EQ(Device(Group), before);
+    EXPECT_EQ(DeviceWalk(Group), before);
 }
 
 // A refused write is reported in the status bar and leaves the window ready for the next one.
@@ -142,7 +142,7 @@ TEST_F(OSPFDefaultInfoTest, RefusedWriteIsReportedAndUndone) {
     EXPECT_NE(Status().rfind("Set: Ok!", 0), 0u) << Status();
     ExpectFieldsEnabled();
     EXPECT_TRUE(form_->CheckBox4->Checked()); // not refreshed: the choice stays for a retry
-    EXPECT_EQ(Device(Group)[Scalar(4)], "10");
+    EXPECT_EQ(DeviceWalk(Group)[Scalar(4)], "10");
 }
 
 } // namespace

@@ -180,7 +180,7 @@ TEST_F(RouteRedistributTest, ProtocolChoiceSetsRangeAndRouteTypes) {
 TEST_F(RouteRedistributTest, RefusedMetricWritesNothing) {
     Open();
     Select("ospf", "rip");
-    const auto before = Device(Entry);
+    const auto before = DeviceWalk(Entry);
     const struct {
         const char* metric;
         const char* message;
@@ -203,7 +203,7 @@ TEST_F(RouteRedistributTest, RefusedMetricWritesNothing) {
     form_->AddBtn->Click();
     EXPECT_TRUE(MessageScript::Log().empty());
     ASSERT_TRUE(Idle());
-    EXPECT_EQ(Device(Entry), before);
+    EXPECT_EQ(DeviceWalk(Entry), before);
 }
 
 TEST_F(RouteRedistributTest, SetAddAndDeleteReachTheDevice) {
@@ -214,7 +214,7 @@ TEST_F(RouteRedistributTest, SetAddAndDeleteReachTheDevice) {
     form_->TypeRadio[5]->Click(); // external
     form_->EditBtn->Click();
     ASSERT_TRUE(Idle());
-    auto device = Device(Entry);
+    auto device = DeviceWalk(Entry);
     EXPECT_EQ(device[Cell(4, 3, 2)], "9");
     EXPECT_EQ(device[Cell(3, 3, 2)], "6");
     EXPECT_EQ(device[Cell(5, 3, 2)], "1");
@@ -230,7 +230,7 @@ TEST_F(RouteRedistributTest, SetAddAndDeleteReachTheDevice) {
     form_->Edit1->SetText("5");
     form_->AddBtn->Click();
     ASSERT_TRUE(Idle());
-    device = Device(Entry);
+    device = DeviceWalk(Entry);
     EXPECT_EQ(device[Cell(5, 5, 2)], "1");
     EXPECT_EQ(device[Cell(3, 5, 2)], "2");
     EXPECT_EQ(device[Cell(4, 5, 2)], "5");
@@ -254,7 +254,7 @@ TEST_F(RouteRedistributTest, SetAddAndDeleteReachTheDevice) {
     form_->ComboBox1->SetText("ospf");
     form_->DeleteBtn->Click();
     ASSERT_TRUE(Idle());
-    device = Device(Entry);
+    device = DeviceWalk(Entry);
     EXPECT_EQ(device.count(Cell(5, 5, 2)), 0u);
     EXPECT_EQ(device[Cell(5, 3, 2)], "1");
     EXPECT_EQ(form_->ListView1->ItemCount(), 3);
@@ -273,7 +273,7 @@ TEST_F(RouteRedistributTest, OtherRouteTypeIsWrittenAsOne) {
     EXPECT_EQ(form_->ComboBox3->ItemIndex(), -1);
     form_->EditBtn->Click();
     ASSERT_TRUE(Idle());
-    EXPECT_EQ(Device(Entry)[Cell(3, 3, 2)], "1");
+    EXPECT_EQ(DeviceWalk(Entry)[Cell(3, 3, 2)], "1");
     EXPECT_EQ(LastLine(*form_->Memo1).rfind("Get: Ok!", 0), 0u);
     Select("ospf", "rip");
     EXPECT_EQ(CheckedType(), 1);

@@ -26,13 +26,7 @@ protected:
         UiTest::SetUp();
         EnsureTestSession();
         agent_ = std::make_unique<TestAgent>();
-        QxSNMPGlobal& global = SnmpGlobal();
-        global.ResetParameters();
-        global.device.address = "127.0.0.1";
-        global.device.port = static_cast<std::uint16_t>(agent_->Port());
-        global.security.version = 1;
-        global.security.readCommunity = "public";
-        global.security.writeCommunity = "private";
+        PointModuleAt(*agent_);
     }
     void TearDown() override {
         SnmpGlobal().ResetParameters();

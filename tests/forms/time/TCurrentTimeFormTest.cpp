@@ -62,7 +62,7 @@ TEST_F(CurrentTime, SetWritesTheClockOnly) {
     form.SetButtonClick();
     ASSERT_TRUE(Idle(form));
     EXPECT_TRUE(StartsWith(LastLine(*form.Memo1), "Set: Ok!")) << LastLine(*form.Memo1);
-    EXPECT_EQ(Device(Clock), "07 EB 01 02 03 04 05 06 2B 00 00");
+    EXPECT_EQ(DeviceValue(Clock), "07 EB 01 02 03 04 05 06 2B 00 00");
     DeviceSet({Clock, "x", "07EA0C0A081E00002B0100"});
 }
 

@@ -129,7 +129,7 @@ TEST(SummerTimeChecks, RefuseWhatTheDeviceCannotTake) {
 
 class SummerTime : public TimeDeviceTest {
 protected:
-    static long SetRequests() { return std::atol(Device(InSetRequests).c_str()); }
+    static long SetRequests() { return std::atol(DeviceValue(InSetRequests).c_str()); }
     static TMemo& Memo(Form& form) { return *form.Panel()->MsgPanel()->memo; }
     static TEditsPanel& Rows(Form& form) { return *form.Panel()->EditsPanel(); }
     static void Choose(Form& form, const char* status) {
@@ -196,7 +196,7 @@ TEST_F(SummerTime, WritesTheCheckedRuleRowIntoItsOctets) {
     start.minute->SetText("30");
     Rows(form).CheckRow(Form::RowRepeatStart);
     form.SetCheckedClick();
-    EXPECT_EQ(Device(RepeatStart), "02 00 02 04 01 1E");
+    EXPECT_EQ(DeviceValue(RepeatStart), "02 00 02 04 01 1E");
     EXPECT_TRUE(StartsWith(LastLine(Memo(form)), "Set: Ok!")) << LastLine(Memo(form));
     DeviceSet({RepeatStart, "x", "000001030200"});
 }
@@ -210,8 +210,8 @@ TEST_F(SummerTime, DisableWritesTheStatusThenTheOffsetAlone) {
     const long before = SetRequests();
     form.SetCheckedClick();
     EXPECT_EQ(SetRequests() - before, 2);
-    EXPECT_EQ(Device(Status), "0");
-    EXPECT_EQ(Device(Offset), "90");
+    EXPECT_EQ(DeviceValue(Status), "0");
+    EXPECT_EQ(DeviceValue(Offset), "90");
     DeviceSet({Status, "i", "1", Offset, "i", "60"});
 }
 
@@ -223,8 +223,8 @@ TEST_F(SummerTime, EmptyOffsetIsLeftOutOfTheWrite) {
     form.Fields(Form::RowRepeatStart).hour->SetText("4");
     Rows(form).CheckRow(Form::RowRepeatStart);
     form.SetCheckedClick();
-    EXPECT_EQ(Device(RepeatStart), "00 00 01 03 04 00");
-    EXPECT_EQ(Device(Offset), "60");
+    EXPECT_EQ(DeviceValue(RepeatStart), "00 00 01 03 04 00");
+    EXPECT_EQ(DeviceValue(Offset), "60");
     EXPECT_TRUE(StartsWith(LastLine(Memo(form)), "Set: Ok!")) << LastLine(Memo(form));
     DeviceSet({RepeatStart, "x", "000001030200"});
 }
@@ -245,8 +245,8 @@ TEST_F(SummerTime, RefusedScheduleWritesNothing) {
     ASSERT_EQ(MessageScript::Log().size(), 1u);
     EXPECT_EQ(MessageScript::Log()[0].text, Form::TimeMessage);
     EXPECT_EQ(SetRequests(), before);
-    EXPECT_EQ(Device(Status), "1");
-    EXPECT_EQ(Device(AnnualStart), "19 03 02 00");
+    EXPECT_EQ(DeviceValue(Status), "1");
+    EXPECT_EQ(DeviceValue(AnnualStart), "19 03 02 00");
 }
 
 // A status the device refuses ends the write: the offset and the time rows, which belong to
@@ -265,8 +265,8 @@ TEST_F(SummerTime, RefusedStatusStopsTheWriteAndRestoresTheRows) {
     Rows(form).SetRowText(Form::RowOffset, "90");
     form.SetCheckedClick();
 
-    EXPECT_EQ(Device(Status), "1");
-    EXPECT_EQ(Device(Offset), "60");
+    EXPECT_EQ(DeviceValue(Status), "1");
+    EXPECT_EQ(DeviceValue(Offset), "60");
     int setLines = 0;
     for (int i = 0; i < Memo(form).LineCount(); ++i) {
         setLines += StartsWith(Memo(form).Line(i), "Set:") ? 1 : 0;
