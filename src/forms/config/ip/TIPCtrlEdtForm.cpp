@@ -1,5 +1,6 @@
 #include "forms/config/ip/TIPCtrlEdtForm.h"
 
+#include "forms/FormControls.h"
 #include "forms/config/ip/QxIpInterfaceChecks.h"
 #include "forms/config/ip/TIpCtrlForm.h"
 #include "ui/toolkit/TButton.h"
@@ -20,29 +21,14 @@ constexpr int FieldWidth = 200;
 constexpr int FirstTop = 20;
 constexpr int RowHeight = 32;
 
-TLabel* MakeLabel(QWidget* parent, const char* caption, int row) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(LabelLeft);
-    label->SetTop(FirstTop + row * RowHeight + 3);
-    return label;
-}
-
 TEdit* MakeEdit(QWidget* parent, const char* name, const char* caption, int row) {
-    MakeLabel(parent, caption, row);
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(FieldLeft, FirstTop + row * RowHeight, FieldWidth, 21);
-    return edit;
+    NewLabel(parent, caption, LabelLeft, FirstTop + row * RowHeight + 3);
+    return NewEdit(parent, name, FieldLeft, FirstTop + row * RowHeight, FieldWidth);
 }
 
 TComboBox* MakeCombo(QWidget* parent, const char* name, const char* caption, int row) {
-    MakeLabel(parent, caption, row);
-    auto* combo = new TComboBox(parent);
-    combo->SetName(name);
-    combo->SetStyle(csDropDownList);
-    combo->SetBounds(FieldLeft, FirstTop + row * RowHeight, FieldWidth, 21);
-    return combo;
+    NewLabel(parent, caption, LabelLeft, FirstTop + row * RowHeight + 3);
+    return NewCombo(parent, name, FieldLeft, FirstTop + row * RowHeight, FieldWidth, true);
 }
 
 std::string Chosen(const TComboBox* combo) {

@@ -1,6 +1,7 @@
 #include "forms/config/ip/TIpCtrlForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "forms/config/ip/TIPCtrlEdtForm.h"
 #include "shell/QxError.h"
 #include "snmp/UISnmpVar.h"
@@ -49,11 +50,7 @@ std::string Cell(const TListItem* item, int var) {
 }
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(8, top, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, 8, top);
 }
 
 } // namespace

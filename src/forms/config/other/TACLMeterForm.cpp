@@ -1,6 +1,7 @@
 #include "forms/config/other/TACLMeterForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/UISnmpVar.h"
 #include "ui/toolkit/TButton.h"
@@ -27,26 +28,15 @@ constexpr UISnmpVar MeterVars[] = {
 };
 
 TLabel* MakeLabel(QWidget* parent, const std::string& caption, int left, int top) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top + 3);
-    return label;
+    return NewLabel(parent, caption, left, top + 3);
 }
 
 TEdit* MakeEdit(QWidget* parent, const char* name, int left, int top) {
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(left, top, 160, 21);
-    return edit;
+    return NewEdit(parent, name, left, top, 160);
 }
 
 TButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(660, top, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, 660, top);
 }
 
 } // namespace

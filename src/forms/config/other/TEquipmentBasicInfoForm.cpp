@@ -1,6 +1,7 @@
 #include "forms/config/other/TEquipmentBasicInfoForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/UISnmpVar.h"
 #include "ui/toolkit/TButton.h"
@@ -24,13 +25,8 @@ constexpr UISnmpVar EquipmentVars[] = {
 };
 
 TEdit* MakeField(QWidget* parent, const char* name, const std::string& caption, int top) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(12);
-    label->SetTop(top + 3);
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(160, top, 200, 21);
+    NewLabel(parent, caption, 12, top + 3);
+    TEdit* edit = NewEdit(parent, name, 160, top, 200);
     edit->SetReadOnly(true);
     return edit;
 }

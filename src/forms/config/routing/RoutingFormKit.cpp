@@ -1,6 +1,7 @@
 #include "forms/config/routing/RoutingFormKit.h"
 
 #include "binding/QxSNMPRequest2Controls.h"
+#include "forms/FormControls.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "ui/toolkit/TButton.h"
 #include "ui/toolkit/TComboBox.h"
@@ -37,35 +38,20 @@ bool ParseWholeNumber(const std::string& text, long& value) {
 }
 
 TLabel* MakeLabel(QWidget* parent, const std::string& caption, int left, int top) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top);
-    return label;
+    return NewLabel(parent, caption, left, top);
 }
 
 TButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int left,
                     int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(left, top, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, left, top);
 }
 
 TComboBox* MakeCombo(QWidget* parent, const char* name, int left, int top, int width) {
-    auto* combo = new TComboBox(parent);
-    combo->SetName(name);
-    combo->SetStyle(csDropDownList);
-    combo->SetBounds(left, top, width, 21);
-    return combo;
+    return NewCombo(parent, name, left, top, width, true);
 }
 
 TEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int width) {
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(left, top, width, 21);
-    return edit;
+    return NewEdit(parent, name, left, top, width);
 }
 
 } // namespace RoutingFormKit

@@ -1,6 +1,7 @@
 #include "forms/config/services/TBOOTCtrlTableForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "forms/config/services/TNewBootpCtrlForm.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPVarList.h"
@@ -29,11 +30,7 @@ constexpr const char* ChooseFirst = "Choose the item first.";
 constexpr const char* StillReading = "Get data not completed, please wait";
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(384, top, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, 384, top);
 }
 
 } // namespace

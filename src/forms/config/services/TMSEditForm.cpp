@@ -1,6 +1,7 @@
 #include "forms/config/services/TMSEditForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "forms/config/services/TMSInformationForm.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TButton.h"
@@ -24,27 +25,13 @@ constexpr int LabelLeft = 16;
 constexpr int FieldLeft = 160;
 constexpr int FieldWidth = 150;
 
-void MakeLabel(QWidget* parent, const char* caption, int top) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(LabelLeft);
-    label->SetTop(top + 3);
-}
-
 TEdit* MakeEdit(QWidget* parent, const char* name, const char* caption, int top) {
-    MakeLabel(parent, caption, top);
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(FieldLeft, top, FieldWidth, 21);
-    return edit;
+    NewLabel(parent, caption, LabelLeft, top + 3);
+    return NewEdit(parent, name, FieldLeft, top, FieldWidth);
 }
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(332, top, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, 332, top);
 }
 
 } // namespace
@@ -65,7 +52,7 @@ void TMSEditForm::BuildControls() {
     MSIDEdit = MakeEdit(this, "MSIDEdit", "Member Switch ID", 16);
     KeyIDEdit = MakeEdit(this, "KeyIDEdit", "Member Candidate ID", 48);
     MS_Password = MakeEdit(this, "MS_Password", "Member Password", 80);
-    MakeLabel(this, "Member Row Status", 112);
+    NewLabel(this, "Member Row Status", LabelLeft, 112 + 3);
     Row_Status = new TComboBox(this);
     Row_Status->SetName("Row_Status");
     Row_Status->SetBounds(FieldLeft, 112, FieldWidth, 21);

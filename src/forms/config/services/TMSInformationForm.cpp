@@ -1,6 +1,7 @@
 #include "forms/config/services/TMSInformationForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "forms/config/services/TMSEditForm.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPVarList.h"
@@ -56,11 +57,7 @@ constexpr std::int32_t TableTimeout = 500;
 constexpr const char* ChooseFirst = "Choose the item first.";
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(470, top, 80, 25);
-    return button;
+    return NewButton(parent, name, caption, 470, top, 80);
 }
 
 // Leaves variables out of the writes of a list and gives them their access codes back when

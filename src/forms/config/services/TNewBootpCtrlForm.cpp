@@ -1,5 +1,6 @@
 #include "forms/config/services/TNewBootpCtrlForm.h"
 
+#include "forms/FormControls.h"
 #include "forms/config/ip/QxIpInterfaceChecks.h"
 #include "forms/config/services/TBOOTCtrlTableForm.h"
 #include "ui/toolkit/TApplication.h"
@@ -16,22 +17,12 @@ constexpr const char* TooManyServers = "One Interface Can Only With Four Bootp S
 constexpr const char* StillReading = "Get data not completed, please wait";
 
 TEdit* MakeField(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(12);
-    label->SetTop(top + 3);
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(112, top, 130, 21);
-    return edit;
+    NewLabel(parent, caption, 12, top + 3);
+    return NewEdit(parent, name, 112, top, 130);
 }
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(256, top, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, 256, top);
 }
 
 } // namespace

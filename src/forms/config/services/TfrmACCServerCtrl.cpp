@@ -1,6 +1,7 @@
 #include "forms/config/services/TfrmACCServerCtrl.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/FormControls.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPVarList.h"
 #include "ui/toolkit/TButton.h"
@@ -32,35 +33,18 @@ constexpr int LabelLeft = 16;
 constexpr int FieldLeft = 120;
 constexpr int FieldWidth = 160;
 
-void MakeLabel(QWidget* parent, const char* caption, int top) {
-    auto* label = new TLabel(parent);
-    label->SetCaption(caption);
-    label->SetLeft(LabelLeft);
-    label->SetTop(top + 3);
-}
-
 TEdit* MakeEdit(QWidget* parent, const char* name, const char* caption, int top) {
-    MakeLabel(parent, caption, top);
-    auto* edit = new TEdit(parent);
-    edit->SetName(name);
-    edit->SetBounds(FieldLeft, top, FieldWidth, 21);
-    return edit;
+    NewLabel(parent, caption, LabelLeft, top + 3);
+    return NewEdit(parent, name, FieldLeft, top, FieldWidth);
 }
 
 TComboBox* MakeCombo(QWidget* parent, const char* name, const char* caption, int top) {
-    MakeLabel(parent, caption, top);
-    auto* combo = new TComboBox(parent);
-    combo->SetName(name);
-    combo->SetBounds(FieldLeft, top, FieldWidth, 21);
-    return combo;
+    NewLabel(parent, caption, LabelLeft, top + 3);
+    return NewCombo(parent, name, FieldLeft, top, FieldWidth, false);
 }
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left) {
-    auto* button = new TButton(parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(left, 146, 75, 25);
-    return button;
+    return NewButton(parent, name, caption, left, 146);
 }
 
 } // namespace
