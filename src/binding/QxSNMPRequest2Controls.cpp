@@ -83,6 +83,11 @@ bool QxSNMPRequest2Controls::WaitWhileBusy() {
     return !busy;
 }
 
+bool QxSNMPRequest2Controls::StopAndWait() {
+    request.active = false;
+    return WaitWhileBusy();
+}
+
 void QxSNMPRequest2Controls::Get() {
     lastOperation = OperationGet;
     BeforeGet();

@@ -53,6 +53,8 @@ public:
     // exchange can last (retries and time-outs) and a second more. Returns at once inside the
     // SNMP event pump's own dispatch, where no answer can arrive. True when it is idle.
     bool WaitWhileBusy();
+    // Stops the request (a walk ends after the answer in hand) and waits as WaitWhileBusy does.
+    bool StopAndWait();
 
     // Writes the result line of the last operation with this error text (or "Ok!").
     void Report(const std::string& errorText);

@@ -164,8 +164,7 @@ void TIpCtrlForm::ReleaseBinding() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 

@@ -85,8 +85,7 @@ void TEquipmentBasicInfoForm::Release() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 

@@ -62,8 +62,7 @@ void StopReading(QxSNMPRequest2Edits& binding) {
     if (!binding.busy) {
         return;
     }
-    binding.request.active = false;
-    binding.WaitWhileBusy();
+    binding.StopAndWait();
     binding.request.active = true;
 }
 
@@ -139,8 +138,7 @@ void TSSLManagementForm::Release() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 

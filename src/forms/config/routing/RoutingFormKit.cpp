@@ -21,8 +21,7 @@ void StopReading(QxSNMPRequest2Controls& binding) {
     if (!binding.busy) {
         return;
     }
-    binding.request.active = false;
-    binding.WaitWhileBusy();
+    binding.StopAndWait();
     binding.request.active = true;
 }
 

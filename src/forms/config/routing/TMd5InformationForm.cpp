@@ -95,8 +95,7 @@ void TMd5InformationForm::Release() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     if (editForm_ != nullptr) {
         editForm_->Attach(nullptr, nullptr);
     }

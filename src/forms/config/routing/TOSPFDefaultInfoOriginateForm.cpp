@@ -101,8 +101,7 @@ void TOSPFDefaultInfoOriginateForm::Release() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 

@@ -142,8 +142,7 @@ void TRouteRedistributForm::Release() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 

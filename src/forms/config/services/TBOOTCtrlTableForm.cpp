@@ -164,8 +164,7 @@ void TBOOTCtrlTableForm::btnAddClick() {
 
 void TBOOTCtrlTableForm::FormClose() {
     if (binding_ != nullptr) {
-        binding_->request.active = false;
-        binding_->WaitWhileBusy();
+        binding_->StopAndWait();
     }
     binding_.reset();
     addForm_.reset();

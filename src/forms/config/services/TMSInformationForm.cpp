@@ -210,8 +210,7 @@ void TMSInformationForm::btnDeleteClick() {
 
 void TMSInformationForm::FormClose() {
     if (table_ != nullptr) {
-        table_->request.active = false;
-        table_->WaitWhileBusy();
+        table_->StopAndWait();
     }
     write_.reset();
     table_.reset();

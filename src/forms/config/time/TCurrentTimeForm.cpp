@@ -114,8 +114,7 @@ void TCurrentTimeForm::Release() {
     if (binding_ == nullptr) {
         return;
     }
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 
@@ -184,8 +183,7 @@ void TCurrentTimeForm::SetButtonClick() {
     }
     // A read still running would share the request with the write: it ends first.
     if (binding_->busy) {
-        binding_->request.active = false;
-        binding_->WaitWhileBusy();
+        binding_->StopAndWait();
         binding_->request.active = true;
     }
     try {

@@ -58,8 +58,7 @@ TIP_Routing::TIP_Routing(QWidget* owner) : TForm(owner) {
 }
 
 TIP_Routing::~TIP_Routing() {
-    binding_->request.active = false;
-    binding_->WaitWhileBusy();
+    binding_->StopAndWait();
     binding_.reset();
 }
 
