@@ -28,14 +28,18 @@ inline void ConnectToAgent(QxSNMPRequest& r, const TestAgent& agent) {
     r.security.writeCommunity = "private";
 }
 
-// Points the module's connection record at a test agent over SNMPv2c ("public" to read,
-// "private" to write), so that every request a window creates reaches it.
-inline void PointModuleAt(const TestAgent& agent) {
+// Points the module's connection record at an agent on a loopback port over SNMPv2c ("public"
+// to read, "private" to write), so that every request a window creates reaches it.
+inline void PointModuleAt(int port) {
     QxSNMPGlobal& global = SnmpGlobal();
     global.ResetParameters();
     global.device.address = "127.0.0.1";
-    global.device.port = static_cast<std::uint16_t>(agent.Port());
+    global.device.port = static_cast<std::uint16_t>(port);
     global.security.version = 1;
     global.security.readCommunity = "public";
     global.security.writeCommunity = "private";
+}
+
+inline void PointModuleAt(const TestAgent& agent) {
+    PointModuleAt(agent.Port());
 }

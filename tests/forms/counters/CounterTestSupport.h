@@ -17,18 +17,40 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
-// Points the module's connection record at an agent on this port.
-inline void TargetPort(int port) {
-    QxSNMPGlobal& global = SnmpGlobal();
-    global.device.address = "127.0.0.1";
-    global.device.port = static_cast<std::uint16_t>(port);
-    global.security.version = 1;
-    global.security.readCommunity = "public";
-    global.security.writeCommunity = "private";
-}
+// Counter windows against one simulator per test suite, their timer off: the tests drive the
+// ticks.
+class CounterMonitorTest : public UiTest {
+protected:
+    static void SetUpTestSuite() {
+        EnsureTestSession();
+        sim_ = new TestAgent(TestAgent::Kind::Simulator);
+    }
+    static void TearDownTestSuite() {
+        delete sim_;
+        sim_ = nullptr;
+        SnmpGlobal().ResetParameters();
+    }
+    void SetUp() override {
+        UiTest::SetUp();
+        PointModuleAt(*sim_);
+    }
+    void TearDown() override {
+        SnmpGlobal().ResetParameters();
+        UiTest::TearDown();
+    }
+
+    template <class Window> static std::unique_ptr<Window> Open() {
+        auto form = std::make_unique<Window>(nullptr);
+        form->Timer1->SetEnabled(false);
+        return form;
+    }
+
+    inline static TestAgent* sim_ = nullptr;
+};
 
 // Handles window events for a while (the agent's counters and clock move on meanwhile).
 inline void Spend(int ms) {

@@ -25,11 +25,10 @@ namespace {
 
 constexpr int Name = 0, Value = 1, Delta = 2, Rate = 3, Peak = 4, PeakTime = 5;
 
-class CounterWindows : public UiTest {
+class CounterWindows : public CounterMonitorTest {
 protected:
     static void SetUpTestSuite() {
-        EnsureTestSession();
-        sim_ = new TestAgent(TestAgent::Kind::Simulator);
+        CounterMonitorTest::SetUpTestSuite();
         // A counter that is still 0 raises no peak on its first delta; the checks below
         // want the device to have counted a little first.
         WaitUntil(
@@ -44,32 +43,7 @@ protected:
             },
             5000);
     }
-    static void TearDownTestSuite() {
-        delete sim_;
-        sim_ = nullptr;
-        SnmpGlobal().ResetParameters();
-    }
-    void SetUp() override {
-        UiTest::SetUp();
-        SnmpGlobal().ResetParameters();
-        TargetPort(sim_->Port());
-    }
-    void TearDown() override {
-        SnmpGlobal().ResetParameters();
-        UiTest::TearDown();
-    }
-
-    // Ticks are driven by the test; the window's own timer stays off.
-    template <class Window> static std::unique_ptr<Window> Open() {
-        auto form = std::make_unique<Window>(nullptr);
-        form->Timer1->SetEnabled(false);
-        return form;
-    }
-
-    static TestAgent* sim_;
 };
-
-TestAgent* CounterWindows::sim_ = nullptr;
 
 // The four windows of scalar groups: what they show and two counters of theirs that the
 // simulated device advances, checked against what the device serves.
@@ -272,7 +246,7 @@ TEST_F(CounterWindows, PauseStartAndReset) {
 // rate or peak comes of it.
 TEST_F(CounterWindows, ARestartOfTheDeviceStartsCountingAgain) {
     TestAgent agent(TestAgent::Kind::Simulator, {"--reboot-seconds", "0"});
-    TargetPort(agent.Port());
+    PointModuleAt(agent.Port());
     auto form = Open<TUDP_Counters>();
     const TListView& list = *form->LV_Counters;
     Spend(300);
@@ -338,7 +312,7 @@ private:
 // made up for.
 TEST_F(CounterWindows, ASilentDeviceBlocksNoLongerThanTheRequestsBound) {
     SilentPort silent;
-    TargetPort(silent.Port());
+    PointModuleAt(silent.Port());
     SnmpGlobal().timeout = 20; // 0.2 s, one retry: 0.4 s per read
     constexpr int BoundMs = 400;
 

@@ -21,37 +21,7 @@ namespace {
 
 constexpr int Name = 0, Value = 1, Delta = 2, Rate = 3, Peak = 4;
 
-class OnePortMonitors : public UiTest {
-protected:
-    static void SetUpTestSuite() {
-        EnsureTestSession();
-        sim_ = new TestAgent(TestAgent::Kind::Simulator);
-    }
-    static void TearDownTestSuite() {
-        delete sim_;
-        sim_ = nullptr;
-        SnmpGlobal().ResetParameters();
-    }
-    void SetUp() override {
-        UiTest::SetUp();
-        SnmpGlobal().ResetParameters();
-        TargetPort(sim_->Port());
-    }
-    void TearDown() override {
-        SnmpGlobal().ResetParameters();
-        UiTest::TearDown();
-    }
-
-    template <class Window> static std::unique_ptr<Window> Open() {
-        auto form = std::make_unique<Window>(nullptr);
-        form->Timer1->SetEnabled(false);
-        return form;
-    }
-
-    static TestAgent* sim_;
-};
-
-TestAgent* OnePortMonitors::sim_ = nullptr;
+using OnePortMonitors = CounterMonitorTest;
 
 const std::vector<std::string> InterfaceRows = {
     "InOctets",  "InUcastPkts",  "InNUcastPkts",  "InDiscards",  "InErrors",  "InUnknownProtos",
@@ -236,7 +206,7 @@ TEST_F(OnePortMonitors, ChoosingABridgePortMovesMonitoringThere) {
 // goes on.
 TEST_F(OnePortMonitors, AnEmptyListClosesOnlyTheWindow) {
     TestAgent bare(TestAgent::Kind::Snmpd, {"-I", "-interfaces,ifTable,ifXTable"});
-    TargetPort(bare.Port());
+    PointModuleAt(bare.Port());
     const struct {
         const char* name;
         std::function<std::unique_ptr<TCounterMonitor>()> open;
