@@ -30,6 +30,7 @@ QxSNMPRequest2Controls::QxSNMPRequest2Controls(QWidget* ownerForm) : owner(owner
 // reach the subclass, which is gone by then.
 QxSNMPRequest2Controls::~QxSNMPRequest2Controls() {
     destroying_ = true;
+    *alive_ = false;
     request.active = false;
 }
 
@@ -67,32 +68,105 @@ bool QxSNMPRequest2Controls::Accepts() {
     return request.Matches(std::string()) && request.RowMatches();
 }
 
+namespace {
+
+// How long one exchange of the request may last: every attempt times out, plus a second.
+std::chrono::steady_clock::duration ExchangeBound(const QxSNMPRequest& request) {
+    return std::chrono::milliseconds(10L * std::max(request.timeout, 1)) *
+               (std::max(request.retries, 0) + 1) +
+           std::chrono::seconds(1);
+}
+
+// The text of a write that was not sent because a read would not end.
+constexpr const char* ReadDidNotEnd =
+    "The read in progress did not end; nothing was written, try again";
+
+} // namespace
+
+QxSNMPRequest2Controls::State QxSNMPRequest2Controls::CurrentState() const {
+    if (closing_) {
+        return State::Closing;
+    }
+    if (!busy) {
+        return State::Idle;
+    }
+    return writing_ ? State::Writing : State::Reading;
+}
+
 bool QxSNMPRequest2Controls::WaitWhileBusy() {
     QxSNMPSession* session = QxSNMPSession::Global();
     if (!busy || session == nullptr || session->IsProcessing()) {
         return !busy;
     }
-    const auto exchange = std::chrono::milliseconds(10L * std::max(request.timeout, 1)) *
-                          (std::max(request.retries, 0) + 1);
-    const auto deadline = std::chrono::steady_clock::now() + exchange + std::chrono::seconds(1);
-    QTimer wake; // the wait below wakes at least this often
-    wake.start(20);
-    while (busy && std::chrono::steady_clock::now() < deadline) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    std::weak_ptr<bool> alive = alive_;
+    const auto deadline = std::chrono::steady_clock::now() + ExchangeBound(request);
+    return WaitWithoutInput([this, &alive] { return alive.expired() || !busy; }, deadline) &&
+           !alive.expired();
+}
+
+bool QxSNMPRequest2Controls::WaitForEnd() {
+    QxSNMPSession* session = QxSNMPSession::Global();
+    if (!busy || session == nullptr || session->IsProcessing()) {
+        return !busy;
     }
-    return !busy;
+    std::weak_ptr<bool> alive = alive_;
+    // Each answer gives the walk another exchange's time; one that stalls ends the wait.
+    for (;;) {
+        const std::uint64_t seen = answersSeen_;
+        const auto deadline = std::chrono::steady_clock::now() + ExchangeBound(request);
+        if (WaitWithoutInput(
+                [this, &alive, seen] {
+                    return alive.expired() || !busy || answersSeen_ != seen;
+                },
+                deadline)) {
+            if (alive.expired()) {
+                return false;
+            }
+            if (!busy) {
+                return true;
+            }
+            continue;
+        }
+        return false;
+    }
 }
 
 bool QxSNMPRequest2Controls::StopAndWait() {
     request.active = false;
-    return WaitWhileBusy();
+    if (!busy) {
+        return true;
+    }
+    stopping_ = true;
+    std::weak_ptr<bool> alive = alive_;
+    const bool idle = WaitWhileBusy();
+    if (!alive.expired()) {
+        stopping_ = false;
+    }
+    return idle;
+}
+
+void QxSNMPRequest2Controls::Close() {
+    closing_ = true;
+    request.active = false;
 }
 
 void QxSNMPRequest2Controls::Get() {
+    if (closing_) {
+        return;
+    }
+    if (busy) {
+        // One operation at a time: a read in flight goes on (picked up again if it was being
+        // stopped because the user left its page), a write reads afterwards by itself.
+        if (!writing_ && !stopping_ && !dropAnswer_) {
+            request.active = true;
+        }
+        return;
+    }
     lastOperation = OperationGet;
     BeforeGet();
     answerCount = 0;
     busy = true;
+    writing_ = false;
     // A stopped request sends nothing, in either mode: nothing is shown or reported as read.
     if (!request.active) {
         busy = false;
@@ -139,6 +213,15 @@ void QxSNMPRequest2Controls::GetCompleted(void* self, const QxSNMPError& result,
     if (b->destroying_) {
         return;
     }
+    ++b->answersSeen_;
+    if (b->closing_) {
+        b->busy = false; // the window is going: nothing more is shown or reported
+        return;
+    }
+    if (b->dropAnswer_) {
+        b->EndDropped(result);
+        return;
+    }
     if (result.code != 0) {
         b->GetEndedWith(result);
         return;
@@ -180,6 +263,17 @@ void QxSNMPRequest2Controls::GetCompleted(void* self, const QxSNMPError& result,
     }
 }
 
+void QxSNMPRequest2Controls::EndDropped(const QxSNMPError& result) {
+    dropAnswer_ = false;
+    AfterGet();
+    busy = false;
+    if (onGetComplete) {
+        QxSNMPError stopped = result;
+        stopped.done = true;
+        onGetComplete(*this, stopped);
+    }
+}
+
 void QxSNMPRequest2Controls::GetEndedWith(const QxSNMPError& failed) {
     busy = false;
     GetFailed(failed);
@@ -200,8 +294,47 @@ void QxSNMPRequest2Controls::EndGet(const QxSNMPError& result) {
     }
 }
 
+bool QxSNMPRequest2Controls::StopForWrite() {
+    if (!busy) {
+        return true;
+    }
+    if (!writing_) {
+        dropAnswer_ = true;
+    }
+    const bool wasActive = request.active;
+    // The answer in hand writes its values into the list; the write takes the values the
+    // caller prepared before it asked.
+    QxSNMPVarList prepared;
+    prepared.Assign(request.vars);
+    std::weak_ptr<bool> alive = alive_;
+    const bool idle = StopAndWait();
+    if (alive.expired()) {
+        return false;
+    }
+    request.vars.Assign(prepared);
+    if (!idle) {
+        dropAnswer_ = false;
+        lastOperation = OperationSet;
+        if (HasReportTarget()) {
+            Report(ReadDidNotEnd);
+        } else {
+            ShowFailureBox(ReadDidNotEnd);
+        }
+        return false;
+    }
+    request.active = wasActive;
+    return !closing_;
+}
+
 void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& positions,
                                  const QxSNMPRequest::ValueSource& valueSource) {
+    if (closing_) {
+        return;
+    }
+    // One operation at a time: a running read or write ends first.
+    if (!StopForWrite()) {
+        return;
+    }
     lastOperation = OperationSet;
     refreshAfterSet = refresh;
     BeforeSet();
@@ -209,9 +342,11 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         CollectValues();
     }
     busy = true;
+    writing_ = true;
     // A stopped request writes nothing, in either mode: nothing is reported as written.
     if (!request.active) {
         busy = false;
+        writing_ = false;
         return;
     }
     if (mode == Synchronous) {
@@ -220,9 +355,11 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
             AfterSet();
         } catch (...) {
             busy = false;
+            writing_ = false;
             throw;
         }
         busy = false;
+        writing_ = false;
         if (HasReportTarget()) {
             Report(OkText());
         }
@@ -235,6 +372,7 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         request.StoreAsync(&QxSNMPRequest2Controls::SetCompleted, this, positions, valueSource);
     } catch (...) {
         busy = false;
+        writing_ = false;
         throw;
     }
 }
@@ -242,6 +380,12 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
 void QxSNMPRequest2Controls::SetCompleted(void* self, const QxSNMPError& result, QxSNMPVarList&) {
     auto* b = static_cast<QxSNMPRequest2Controls*>(self);
     if (b->destroying_) {
+        return;
+    }
+    ++b->answersSeen_;
+    b->writing_ = false;
+    if (b->closing_) {
+        b->busy = false;
         return;
     }
     if (result.code != 0) {
@@ -280,11 +424,29 @@ void QxSNMPRequest2Controls::Failed(int operation, const QxSNMPError& result) {
         Report(result.text);
         return;
     }
-    std::string caption;
-    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance())) {
-        caption = app->ExeFileName();
+    ShowFailureBox(result.text);
+}
+
+// The box opens once the SNMP completion that found the failure has returned, and outside any
+// wait: a dialog's loop inside a completion would hold up every other answer meanwhile.
+void QxSNMPRequest2Controls::ShowFailureBox(const std::string& text) {
+    QObject* context = owner != nullptr ? static_cast<QObject*>(owner.data())
+                                        : QCoreApplication::instance();
+    if (context == nullptr) {
+        return;
     }
-    MessageBox(result.text, caption, mbOK, miNone, owner);
+    QPointer<QWidget> parent = owner;
+    const bool hadOwner = owner != nullptr;
+    PostOutsideWaits(context, [text, parent, hadOwner] {
+        if (hadOwner && parent == nullptr) {
+            return;
+        }
+        std::string caption;
+        if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance())) {
+            caption = app->ExeFileName();
+        }
+        MessageBox(text, caption, mbOK, miNone, parent);
+    });
 }
 
 std::string QxSNMPRequest2Controls::ReportLine(int operation, const std::string& listName,

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QWidget;
@@ -27,6 +28,9 @@ public:
     using Hook = std::function<void(QxSNMPRequest2Controls& binding, const QxSNMPError& result)>;
 
     enum Mode : std::uint8_t { Synchronous = 0, Asynchronous = 1 };
+    // What the binding does at the moment. Closing is final: nothing new starts, and an
+    // answer still on its way is dropped.
+    enum class State : std::uint8_t { Idle, Reading, Writing, Closing };
     enum Operation : int { OperationGet = 0, OperationSet = 1 };
 
     explicit QxSNMPRequest2Controls(QWidget* owner);
@@ -40,21 +44,36 @@ public:
     bool HasReportTarget() const;
 
     // Reads the list, or walks the table. Synchronously, errors of the request are raised and
-    // no line is reported; asynchronously they go to GetFailed and the hook.
+    // no line is reported; asynchronously they go to GetFailed and the hook. A read already
+    // running goes on instead of a second one starting beside it (also when it was being
+    // stopped after the answer in hand); nothing starts once the binding is closing.
     void Get();
     // Writes the list: with `collect`, the subclass first copies what the user entered into
     // the value texts; `positions` ("0,2,5"; empty for all) selects the variables and
     // `valueSource` may supply the texts to write. After a successful write of a table with
-    // refreshAfterSet the table is read again.
+    // refreshAfterSet the table is read again. A read still running is stopped first: its
+    // answer in hand is dropped (it would overwrite what the user typed) and the write goes
+    // out once it has come. Should the read not end within its exchange's bound, nothing is
+    // written and the result line says so.
     void Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
              const QxSNMPRequest::ValueSource& valueSource = {});
 
-    // Processes window events while the binding is busy, for at most as long as its request's
-    // exchange can last (retries and time-outs) and a second more. Returns at once inside the
-    // SNMP event pump's own dispatch, where no answer can arrive. True when it is idle.
+    // Waits while the binding is busy, for at most as long as its request's exchange can last
+    // (retries and time-outs) and a second more, handling every event but the user's input: no
+    // click or key can close a window under the wait. Returns at once inside the SNMP event
+    // pump's own dispatch, where no answer can arrive. True when it is idle.
     bool WaitWhileBusy();
     // Stops the request (a walk ends after the answer in hand) and waits as WaitWhileBusy does.
     bool StopAndWait();
+    // Waits for the end of the running operation however long a walk takes, as long as every
+    // exchange of it is answered (or times out) within its own bound. True when it ended.
+    bool WaitForEnd();
+    // The window of the binding closes: the running operation stops after the answer in hand,
+    // that answer and every later one is dropped, and nothing new starts. The binding itself
+    // is freed later, once no frame of it is on the stack.
+    void Close();
+    State CurrentState() const;
+    bool Closing() const { return closing_; }
 
     // Writes the result line of the last operation with this error text (or "Ok!").
     void Report(const std::string& errorText);
@@ -87,6 +106,9 @@ protected:
     virtual void GetAborted() {}
 
     bool IsTableList() const;
+    // A token that turns false when the binding is destroyed: code that waited, or a queued
+    // call, checks it before touching the binding again.
+    std::weak_ptr<bool> AliveToken() const { return alive_; }
 
 private:
     static void GetCompleted(void* self, const QxSNMPError& result, QxSNMPVarList& vars);
@@ -95,6 +117,23 @@ private:
     void EndGet(const QxSNMPError& result);
     void GetEndedWith(const QxSNMPError& failed);
     bool Accepts();
+    // Stops a running read or write and waits for it; false (with the result line of a write
+    // that is not sent) when it did not end within its bound.
+    bool StopForWrite();
+    // A read stopped for a write ends: its answer in hand is not shown.
+    void EndDropped(const QxSNMPError& result);
+    void ShowFailureBox(const std::string& text);
+
+    bool closing_ = false;
+    bool writing_ = false;
+    // A write waits for the read in hand: that answer is dropped, and a Get meanwhile does not
+    // let the read go on.
+    bool dropAnswer_ = false;
+    bool stopping_ = false;
+    // Counts the answers that reached the binding, so that a wait can tell a walk that goes on
+    // from one that stalls.
+    std::uint64_t answersSeen_ = 0;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 
     QPointer<TMemo> memo_;
     QPointer<TStatusBar> statusBar_;

@@ -703,6 +703,9 @@ void QxSNMPRequest2Edits::AddRow() {
 }
 
 void QxSNMPRequest2Edits::FlushRows() {
+    if (flushTimer_ && !busy) {
+        flushTimer_->stop();
+    }
     if (listView_ != nullptr && !pendingRows_.empty()) {
         listView_->AddRows(pendingRows_);
     }
@@ -750,7 +753,6 @@ void QxSNMPRequest2Edits::BeforeGet() {
     BuildColumns();
     pendingRows_.clear();
     listView_->ClearItems();
-    lastEvents_ = std::chrono::steady_clock::now();
 }
 
 void QxSNMPRequest2Edits::PutAnswer() {
@@ -761,13 +763,18 @@ void QxSNMPRequest2Edits::PutAnswer() {
     if (std::vector<std::string> row = RowTexts(); !row.empty()) {
         pendingRows_.push_back(std::move(row));
     }
-    // The list grows visibly and the user can cancel, without the cost of adding each row
-    // and handling the window's events for every single row of a long walk.
-    auto now = std::chrono::steady_clock::now();
-    if (now - lastEvents_ >= EventInterval) {
-        FlushRows();
-        TApplication::ProcessMessages();
-        lastEvents_ = std::chrono::steady_clock::now();
+    // The list grows visibly during a long walk: a timer moves the rows read meanwhile into
+    // it, outside this completion, which handles no window events itself (a click handled
+    // here could close the page under the walk). A synchronous walk fills the list at its end.
+    if (mode == Asynchronous) {
+        if (!flushTimer_) {
+            flushTimer_ = std::make_unique<QTimer>();
+            flushTimer_->setInterval(static_cast<int>(EventInterval.count()));
+            QObject::connect(flushTimer_.get(), &QTimer::timeout, [this] { FlushRows(); });
+        }
+        if (!flushTimer_->isActive()) {
+            flushTimer_->start();
+        }
     }
 }
 

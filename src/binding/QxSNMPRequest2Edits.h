@@ -4,6 +4,7 @@
 #include "ui/toolkit/TListView.h"
 
 #include <QPointer>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -105,9 +106,9 @@ private:
     QPointer<TListView> listView_;
     std::vector<std::unique_ptr<FieldBinding>> bindings_;
     std::unique_ptr<QxEditConstraint> constraints_;
-    std::chrono::steady_clock::time_point lastEvents_{};
-    // Rows of a walk not yet in the list view: they go in together, at most every few tens of
+    // Rows of a walk not yet in the list view: they go in together, every few tens of
     // milliseconds, since adding a long table row by row costs far more than the walk.
     std::vector<std::vector<std::string>> pendingRows_;
+    std::unique_ptr<QTimer> flushTimer_;
     void FlushRows();
 };

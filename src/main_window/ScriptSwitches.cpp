@@ -112,6 +112,7 @@ bool ReadPage(TConfigForm& form, int page, std::string& failure) {
         failed = failed || result.code != 0;
     };
     std::string raised;
+    std::string stalled;
     binding.request.active = true;
     try {
         binding.Get();
@@ -120,14 +121,21 @@ bool ReadPage(TConfigForm& form, int page, std::string& failure) {
         binding.Report(raised);
         failed = true;
     }
-    binding.WaitWhileBusy();
+    // A long walk takes as long as it takes; only an exchange that stays unanswered beyond its
+    // own retries and time-outs ends the wait.
+    if (!binding.WaitForEnd() && !failed) {
+        binding.request.active = false;
+        stalled = "The read did not end: the device stopped answering";
+        failed = true;
+    }
     binding.onGetComplete = nullptr;
     if (failed) {
         auto* panel = PanelOf<TSNMPEditorPanel>(form, page);
         TMemo* memo = panel != nullptr && panel->MsgPanel() != nullptr ? panel->MsgPanel()->memo
                                                                       : nullptr;
-        failure = memo != nullptr && memo->LineCount() > 0 ? memo->Line(memo->LineCount() - 1)
-                                                           : raised;
+        failure = stalled.empty() && memo != nullptr && memo->LineCount() > 0
+                      ? memo->Line(memo->LineCount() - 1)
+                      : (stalled.empty() ? raised : stalled);
     }
     return !failed;
 }
@@ -148,6 +156,7 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure) {
                 failure = pageFailure;
             }
             status = 1;
+            continue; // what was read before the failure is no complete page
         }
         if (auto* list = PanelOf<TSNMPListViewPanel>(form, i)) {
             PrintList(*list, out);

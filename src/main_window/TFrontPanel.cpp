@@ -62,7 +62,6 @@ constexpr const char* PoePortLedOid = "1.3.6.1.4.1.32473.12.24.4.1.1.7.";
 
 constexpr int PollInterval = 300;     // tens of milliseconds: every 3 s
 constexpr int LedStatusTimeout = 300; // hundredths: 3 s
-constexpr auto StopWait = std::chrono::seconds(6);
 
 TColor LedWindowColor() {
     QColor c = QColor::fromRgb(FrontPanelLedWindowRgb);
@@ -278,13 +277,20 @@ void TFrontPanel::StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding) {
         return;
     }
     binding->StopPolling();
-    binding->request.active = false;
-    auto start = std::chrono::steady_clock::now();
-    while (binding->busy && std::chrono::steady_clock::now() - start < StopWait) {
-        TApplication::ProcessMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    binding->Close();
+    // The poll in flight ends within its own exchange's bound; no click or key is handled
+    // meanwhile, so nothing can reach the window while it goes.
+    binding->WaitWhileBusy();
     binding.reset();
+}
+
+void TFrontPanel::StopPolling() {
+    for (QxSNMPRequest2Leds* binding : {ledStatus_.get(), modeLed_.get(), poeLeds_.get()}) {
+        if (binding != nullptr) {
+            binding->StopPolling();
+            binding->Close();
+        }
+    }
 }
 
 void TFrontPanel::Stop() {

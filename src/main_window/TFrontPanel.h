@@ -37,9 +37,12 @@ public:
     void RefreshRmonState(TMenuItem* statistics, TMenuItem* history, TMenuItem* alarmEvent);
     // Reads the spanning-tree version into its hidden text; a read error goes to panel 0.
     void ReadSpanningTree();
-    // Stops every LED binding: its timers, its request's active flag, then waits (handling
-    // window events) until it has no request in progress, and frees it. Safe to call twice.
+    // Stops every LED binding: its timers, its request's active flag, then waits (taking no
+    // user input) until it has no request in progress, and frees it. Safe to call twice.
     void Stop();
+    // No poll is sent any more and the answers still on their way are dropped; the bindings
+    // stay until Stop. Used when the program ends.
+    void StopPolling();
 
     bool PoeMode() const;
     std::string StatusModeText() const;

@@ -56,6 +56,14 @@ TInstanceLink::TInstanceLink(QWidget* window) : window_(window) {}
 
 TInstanceLink::~TInstanceLink() = default;
 
+void TInstanceLink::Release() {
+    if (server_) {
+        server_->close();
+    }
+    server_.reset();
+    title_.clear();
+}
+
 std::string TInstanceLink::ServerName(const std::string& title) {
     // One name per user and title. The title is hashed: it may be long (a host name) and hold
     // any bytes, while a socket name is short. Instances started with KSW_INSTANCE_SCOPE set

@@ -35,6 +35,9 @@ public:
     // is another one. False when another instance holds this title: that one keeps it.
     bool Listen(const std::string& title);
 
+    // Gives the title up: a later start for it goes on with its own window.
+    void Release();
+
     // The title this link answers under; empty when none.
     const std::string& Title() const { return title_; }
 

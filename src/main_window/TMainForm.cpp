@@ -46,6 +46,7 @@ TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFold
     BuildMenu();
     BuildFrontPanelArea();
     OnCloseQuery = [this] { return FormCloseQuery(); };
+    OnClose = [this] { BeginExit(); };
     FormCreate();
 }
 
@@ -86,7 +87,21 @@ bool TMainForm::HasAction(const PageDefinition& entry) {
     return false;
 }
 
+void TMainForm::BeginExit() {
+    exiting_ = true;
+    instanceLink_->Release();
+    if (frontPanel_) {
+        frontPanel_->StopPolling();
+    }
+    if (mainMenu_) {
+        setEnabled(false);
+    }
+}
+
 void TMainForm::RunEntry(const PageDefinition& entry) {
+    if (exiting_) {
+        return;
+    }
     if (IsGeneratedPage(entry)) {
         PageHost host;
         host.owner = this;

@@ -49,6 +49,11 @@ public:
     // "SNMP Configure": the settings dialog, then the question whether to end the module so
     // that a new version takes effect.
     void SNMPConfigure1Click();
+    // The user confirmed the exit: another start for this device may open its own window at
+    // once, no poll is sent any more, and no menu entry runs; the program then ends within the
+    // bounds of the polls still on their way.
+    void BeginExit();
+    bool Exiting() const { return exiting_; }
 
 private:
     void BuildMenu();
@@ -69,4 +74,5 @@ private:
     // The settings read from the per-device file at start-up; none without a file.
     std::optional<QxSettingsTexts> storedTexts_;
     bool suiteMode_ = false;
+    bool exiting_ = false;
 };

@@ -91,7 +91,9 @@ QxSNMPRequest::~QxSNMPRequest() {
     while (waiting() && session != nullptr && !session->IsProcessing() &&
            std::chrono::steady_clock::now() - start < DestructionWait) {
         if (wake) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+            // No click or key is handled here: the request's owner is being torn down.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                            QEventLoop::WaitForMoreEvents);
         } else {
             session->ProcessPendingEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));

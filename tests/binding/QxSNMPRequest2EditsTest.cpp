@@ -458,6 +458,8 @@ TEST_F(DeviceTest, FailuresGoToTheTargetOrToABox) {
     MessageScript::Push(mrOk);
     b.Get();
     ASSERT_TRUE(Idle(b));
+    // The box opens once the completion has returned.
+    EXPECT_TRUE(WaitUntil([] { return !MessageScript::Log().empty(); }));
     ASSERT_EQ(MessageScript::Log().size(), 1u);
     EXPECT_EQ(MessageScript::Log()[0].text, "SNMP request timed out!");
     EXPECT_EQ(MessageScript::Log()[0].caption,

@@ -439,7 +439,7 @@ TEST_F(MenuCatalogueTest, RmonStatePageRefreshesTheRmonStateOnClosing) {
     std::unique_ptr<TConfigForm> form;
     host.rmonStateClosed = [&] {
         ++refreshes;
-        bindingsAtRefresh = form->BindingCount();
+        bindingsAtRefresh = form->BindingCount() == 1 && form->Binding(0)->Closing() ? 0 : -1;
     };
     form = BuildPageForm(*entry, host);
     PostCall(form.get(), [&] {

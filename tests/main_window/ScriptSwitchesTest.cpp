@@ -107,4 +107,19 @@ TEST_F(PrintTest, FailuresAndUnknownPaths) {
     EXPECT_NE(silent.err.find("Get: "), std::string::npos) << silent.err;
 }
 
+// A walk longer than any single exchange's bound is printed whole: the wait is bounded per
+// exchange, not per walk. A device that stops answering in the middle fails the print.
+TEST(SlowPrintTest, AWalkOfASlowDeviceIsPrintedWhole) {
+    TestAgent slow(TestAgent::Kind::Simulator, {"--delay-ms", "250"});
+    ProgramResult table =
+        RunProgram({KSW524P_PATH, "/I127.0.0.1", "/v3", "/t" + std::to_string(slow.Port()), "/m3",
+                    "/l1", "/nnoAuthUser", "--print", "Basic Configuration / MIB II / IF Table"});
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    int lines = 0;
+    for (char c : table.out) {
+        lines += c == '\n' ? 1 : 0;
+    }
+    EXPECT_EQ(lines, 1 + 28) << table.out; // the captions and every port
+}
+
 } // namespace

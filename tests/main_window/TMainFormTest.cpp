@@ -1,6 +1,8 @@
 #include "TestAgent.h"
 #include "UiTestSupport.h"
+#include "binding/QxSNMPRequest2Leds.h"
 #include "main_window/TFrontPanel.h"
+#include "main_window/TInstanceLink.h"
 #include "main_window/TMainForm.h"
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
@@ -265,6 +267,39 @@ TEST_F(MainFormTest, ClosingAsksFirst) {
     MessageScript::Push(mrYes);
     form->Close();
     EXPECT_FALSE(form->isVisible());
+}
+
+// Yes to the exit question: the title is free at once for another start of the module for this
+// device, no poll goes out any more, and the window goes within the bounds
+// of the poll still on its way to a device that has stopped answering.
+TEST_F(MainFormTest, ExitReleasesTheTitleAndStopsPollingAtOnce) {
+    TestAgent device(TestAgent::Kind::Simulator);
+    std::string suite = Folder("velsyn_ems/bin");
+    QxDeviceConfig::Values file;
+    file.agentIp = "127.0.0.1";
+    file.agentPort = std::to_string(device.Port());
+    file.version = "1";
+    ASSERT_TRUE(QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file));
+    auto form = std::make_unique<TMainForm>(
+        std::vector<std::string>{"/I127.0.0.1", "/v1", "/Rreadcm", "/Wwritecm"}, suite, nullptr,
+        true);
+    form->show();
+    const std::string title = std::string(TMainForm::ModelCaption) + " : 127.0.0.1";
+    ASSERT_TRUE(WaitUntil([&] { return TInstanceLink::Held(title, 200); }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return form->StatusBar1()->Panel(0)->Text().rfind("Get: Ok! Request: Led Status.", 0) == 0;
+    }));
+    device.Stop();
+    MessageScript::Push(mrYes);
+    form->Close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->Exiting());
+    EXPECT_FALSE(TInstanceLink::Held(title, 200)) << "a second start would find the title taken";
+    EXPECT_FALSE(form->FrontPanel()->LedStatusBinding()->Polling());
+    auto start = std::chrono::steady_clock::now();
+    form.reset();
+    // Two attempts of the poll's two-second time-out, and a margin.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(5500));
 }
 
 } // namespace

@@ -304,8 +304,9 @@ TEST_F(DeviceFormTest, ScalarPageIsReadOnceShownAndWritesTheCheckedRow) {
     });
     EXPECT_EQ(DeviceValues("1.3.6.1.4.1.32473.12.10.10.4")["1.3.6.1.4.1.32473.12.10.10.4.0"],
               "-300");
-    // Closing freed the bindings.
-    EXPECT_EQ(form_->BindingCount(), 0);
+    // Closing stopped the bindings; they go with the form.
+    ASSERT_EQ(form_->BindingCount(), 1);
+    EXPECT_TRUE(form_->Binding(0)->Closing());
 }
 
 // The device refuses a value the page lets through: its error is in the result area, not "Ok!".
@@ -453,22 +454,27 @@ TEST_F(DeviceFormTest, ComingBackToATabDuringItsWalkKeepsOneWalk) {
     });
 }
 
-// Closing while a walk runs waits for the request to end before the bindings go; the window
-// keeps processing events meanwhile.
-TEST_F(DeviceFormTest, ClosingDuringAWalkWaitsForIt) {
+// Closing while a walk runs ends the form at once: the walk stops after the answer in hand,
+// no row is added any more, and the bindings go with the form, within the exchange's bound.
+TEST_F(DeviceFormTest, ClosingDuringAWalkStopsItAndTheBindingsGoWithTheForm) {
     form_->SetListViewPage(Page(BenchTable, MVT_FMV, 1, "Rows"), -1, {}, -1, {});
     QxSNMPRequest2Edits* binding = form_->Binding(0);
+    TListView* list = binding->ListView();
     bool busyAtClose = false;
-    bool postedRan = false;
     PostCall(form_.get(), [&] {
         busyAtClose = binding->busy;
-        PostCall(form_.get(), [&] { postedRan = true; });
         form_->Close();
     });
     form_->ShowModal();
     EXPECT_TRUE(busyAtClose);
-    EXPECT_EQ(form_->BindingCount(), 0);
-    EXPECT_TRUE(postedRan);
+    ASSERT_EQ(form_->BindingCount(), 1);
+    EXPECT_TRUE(binding->Closing());
+    const int rows = list->ItemCount();
+    WaitUntil([] { return false; }, 200);
+    EXPECT_EQ(list->ItemCount(), rows) << "no row is added after the close";
+    const auto start = std::chrono::steady_clock::now();
+    form_.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 // A device that does not answer: closing ends within the request's retries and time-outs.
@@ -491,8 +497,11 @@ TEST_F(ConfigFormTest, ClosingWhileTheDeviceIsSilentEndsWithinTheTimeOuts) {
     });
     form_->ShowModal();
     EXPECT_TRUE(busyAtClose);
-    EXPECT_LT(closing, std::chrono::milliseconds(600 + 2000));
-    EXPECT_EQ(form_->BindingCount(), 0);
+    // The close itself waits for nothing; freeing the form waits for the exchange in flight.
+    EXPECT_LT(closing, std::chrono::milliseconds(100));
+    const auto start = std::chrono::steady_clock::now();
+    form_.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600 + 2000));
 }
 
 } // namespace

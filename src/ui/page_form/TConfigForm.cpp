@@ -39,9 +39,13 @@ TConfigForm::TConfigForm(QWidget* owner) : TForm(owner) {
     PostCall(this, [this] { RefreshPage(); });
 }
 
+// Only here, once the form's modal loop has returned and no frame of a binding or panel is on
+// the stack any more, are the bindings freed. Each request still waits for its exchanges in
+// flight within their bounds, taking no user input meanwhile.
 TConfigForm::~TConfigForm() {
-    // A form freed without being closed still winds its requests down first.
     FormClose();
+    current_ = nullptr;
+    bindings_.clear();
 }
 
 QxSNMPRequest2Edits* TConfigForm::Binding(int i) const {
@@ -167,6 +171,9 @@ TSNMPListViewPanel* TConfigForm::AddListViewPage(const std::string& title,
 }
 
 void TConfigForm::RefreshPage() {
+    if (closing_) {
+        return;
+    }
     QxSNMPRequest2Edits* page = nullptr;
     switch (pageType_) {
     case cftNone:
@@ -212,18 +219,11 @@ void TConfigForm::RefreshPage() {
 }
 
 void TConfigForm::FormClose() {
-    if (bindings_.empty()) {
-        return;
-    }
-    // Nothing on the page may start a new request while the running ones end.
-    SetEnabled(false);
+    // The close may come while a binding's own code waits further down the stack: the
+    // bindings are only stopped here (a walk ends after the answer in hand, nothing new
+    // starts, late answers are dropped) and freed with the form.
+    closing_ = true;
     for (auto& binding : bindings_) {
-        binding->request.active = false;
+        binding->Close();
     }
-    for (auto& binding : bindings_) {
-        binding->WaitWhileBusy();
-    }
-    current_ = nullptr;
-    bindings_.clear();
-    SetEnabled(true);
 }

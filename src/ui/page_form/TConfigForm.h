@@ -49,9 +49,10 @@ public:
     // Reads the shown page; the page read before it stops after the answer in hand. A reading
     // error goes to the page's result area.
     void RefreshPage();
-    // Stops every request, waits while a binding is busy and frees the bindings. The form's
-    // close runs it; a page that takes the close over runs it first.
+    // Stops every request for good; the bindings are freed with the form, once its modal loop
+    // has returned. The form's close runs it; a page that takes the close over runs it first.
     void FormClose();
+    bool IsClosing() const { return closing_; }
 
     ConfigFormType PageType() const { return pageType_; }
     TPageControl* PageControl() const { return pageControl_; }
@@ -72,4 +73,5 @@ private:
     std::vector<std::unique_ptr<QxSNMPRequest2Edits>> bindings_;
     TPageControl* pageControl_ = nullptr;
     QxSNMPRequest2Edits* current_ = nullptr;
+    bool closing_ = false;
 };

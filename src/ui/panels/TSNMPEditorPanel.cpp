@@ -87,11 +87,6 @@ void TSNMPEditorPanel::SetCheckedAction(TControl* sender) {
         return;
     }
 
-    // A read still running would share the request with the write: it ends first.
-    if (!binding->WaitWhileBusy()) {
-        return;
-    }
-
     // The write runs to its end before the action goes on, whatever mode the page reads in.
     struct RestoreMode {
         QxSNMPRequest2Edits& binding;

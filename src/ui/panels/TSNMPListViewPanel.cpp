@@ -15,6 +15,8 @@
 #include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TPageControl.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -284,16 +286,10 @@ void TSNMPListViewPanel::EditAction(TControl* sender) {
         return;
     }
 
-    // A read still running would keep changing the variables under the dialog: stop taking its
-    // answers for at most a second.
-    if (binding->mode == QxSNMPRequest2Controls::Asynchronous) {
-        binding->request.active = false;
-        const auto start = std::chrono::steady_clock::now();
-        while (binding->busy &&
-               std::chrono::steady_clock::now() - start < std::chrono::milliseconds(EditWaitMs)) {
-            TApplication::ProcessMessages();
-        }
-        binding->request.active = true;
+    // A read still running would keep changing the variables under the dialog: it stops after
+    // the answer in hand (the list is read again when the dialog closes).
+    if (!StopRead()) {
+        return;
     }
 
     // The dialog writes the row selected in the list. Without one (a refresh emptied the list
@@ -375,23 +371,58 @@ void TSNMPListViewPanel::EditAction(TControl* sender) {
     }
 }
 
+bool TSNMPListViewPanel::StopRead() {
+    QxSNMPRequest2Edits* binding = Binding();
+    if (binding == nullptr || binding->Closing()) {
+        return false;
+    }
+    if (!binding->busy) {
+        binding->request.active = true;
+        return true;
+    }
+    QPointer<TSNMPListViewPanel> self(this);
+    const bool idle = binding->StopAndWait();
+    if (self == nullptr || binding->Closing()) {
+        return false;
+    }
+    binding->request.active = true;
+    if (!idle) {
+        binding->lastOperation = QxSNMPRequest2Controls::OperationGet;
+        binding->Report("The read in progress did not end; try again");
+    }
+    return idle;
+}
+
 void TSNMPListViewPanel::DeleteAction() {
     QxSNMPRequest2Edits* binding = Binding();
     const int status = listViewPanel_->DeleteStatusColumn();
-    TListItem* item = listViewPanel_->ListView()->Selected();
     // Without a selected row the write would carry no index and reach no row of the table.
     if (binding == nullptr || status < 0 || status >= binding->request.vars.Count() ||
-        item == nullptr) {
+        listViewPanel_->ListView()->Selected() == nullptr) {
         return;
     }
+    QPointer<TSNMPListViewPanel> self(this);
     if (MessageBox("Are you sure to delete ?", "Delete", mbYesNo, miQuestion, this) != mrYes) {
         return;
     }
+    // The answer in hand of a running read would overwrite the row prepared below, and its
+    // rows would mix with those of the read after the delete: the read ends first.
+    if (self == nullptr || !StopRead()) {
+        return;
+    }
+    if (listViewPanel_->ListView()->Selected() == nullptr) {
+        binding->lastOperation = QxSNMPRequest2Controls::OperationSet;
+        binding->Report("The selected row is no longer in the list; nothing was deleted");
+        return;
+    }
 
-    const std::uint8_t savedMode = binding->mode;
-    ScopeExit restoreMode([binding, savedMode] { binding->mode = savedMode; });
-    binding->mode = QxSNMPRequest2Controls::Synchronous;
     {
+        // The write runs to its end before the list is read again; the read then runs in the
+        // page's own mode.
+        const std::uint8_t savedMode = binding->mode;
+        ScopeExit restoreMode([binding, savedMode] { binding->mode = savedMode; });
+        binding->mode = QxSNMPRequest2Controls::Synchronous;
+
         // The row comes from the list as the user sees it selected. It is copied before any
         // variable is left out: a variable left out moves to another column of the list, and
         // copying afterwards would take the index from the wrong column.

@@ -47,8 +47,6 @@ public:
     PageHook beforeEdit;
     PageHook afterEdit;
 
-    // How long an edit waits for a running asynchronous read.
-    static constexpr int EditWaitMs = 1000;
     static constexpr int DialogEditWidth = 200;
 
 private:
@@ -56,6 +54,9 @@ private:
     TSNMPPanel* BuildDialog(TForm& dialog);
     // Gives the edits panel back to the page and reads the table again.
     void EndDialog();
+    // Stops a running read after the answer in hand and waits for it; false when the page
+    // closes or the read does not end within its bound (the result area says so).
+    bool StopRead();
     std::string PageCaption() const;
 
     TListViewPanel* listViewPanel_ = nullptr;

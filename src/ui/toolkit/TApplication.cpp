@@ -3,9 +3,11 @@
 #include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TText.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -127,6 +129,61 @@ void PostCall(QObject* context, std::function<void()> call) {
     auto shared = std::make_shared<std::function<void()>>(std::move(call));
     QMetaObject::invokeMethod(
         context, [shared] { CallGuarded(*shared); }, Qt::QueuedConnection);
+}
+
+namespace {
+
+int waitDepth = 0;
+
+} // namespace
+
+bool WaitWithoutInput(const std::function<bool()>& done,
+                      std::chrono::steady_clock::time_point deadline) {
+    if (done()) {
+        return true;
+    }
+    ++waitDepth;
+    struct Leave {
+        ~Leave() { --waitDepth; }
+    } leave;
+    QTimer wake; // the wait below sleeps until an event comes, or this timer
+    wake.start(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+bool InWaitWithoutInput() {
+    return waitDepth > 0;
+}
+
+namespace {
+
+// Runs the call now, or, within a wait, tries again a little later.
+void RunOutsideWaits(const QPointer<QObject>& guard,
+                     const std::shared_ptr<std::function<void()>>& call) {
+    if (guard == nullptr) {
+        return;
+    }
+    if (InWaitWithoutInput()) {
+        QTimer::singleShot(20, guard.data(), [guard, call] { RunOutsideWaits(guard, call); });
+        return;
+    }
+    CallGuarded(*call);
+}
+
+} // namespace
+
+void PostOutsideWaits(QObject* context, std::function<void()> call) {
+    auto shared = std::make_shared<std::function<void()>>(std::move(call));
+    QPointer<QObject> guard(context);
+    QMetaObject::invokeMethod(
+        context, [guard, shared] { RunOutsideWaits(guard, shared); }, Qt::QueuedConnection);
 }
 
 void PostFocusNext(QWidget* widget) {

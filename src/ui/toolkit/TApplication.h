@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <string>
@@ -66,6 +67,20 @@ void CallGuarded(const std::function<void()>& call);
 // Queues a call to run on the window thread once the event loop - the main one, a modal one,
 // or ProcessMessages - next handles events; it is dropped if `context` is destroyed first.
 void PostCall(QObject* context, std::function<void()> call);
+
+// Waits, handling every event but the user's input (clicks and keys stay queued for later),
+// until `done` holds or `deadline` has passed; sleeps while nothing happens, waking at least
+// every 20 ms. No window can be closed and no button pressed while it waits, so the caller's
+// objects are still there when it returns. True when `done` held.
+bool WaitWithoutInput(const std::function<bool()>& done,
+                      std::chrono::steady_clock::time_point deadline);
+
+// True while a WaitWithoutInput runs anywhere below on the stack.
+bool InWaitWithoutInput();
+
+// Like PostCall, but the call runs only outside every WaitWithoutInput: a call that opens a
+// dialog (whose loop takes the user's input) must not run inside a wait that relies on none.
+void PostOutsideWaits(QObject* context, std::function<void()> call);
 
 // Queues moving the focus of the window that holds `widget` to the next control in tab order
 // (skipping controls that are hidden, disabled or no tab stop).

@@ -307,7 +307,8 @@ TEST_F(RouteRedistributTest, CloseStopsAndReleasesTheBinding) {
     Open();
     form_->RefreshBtn->Click();
     form_->CloseBtn->Click();
-    EXPECT_EQ(form_->Binding(), nullptr);
+    ASSERT_NE(form_->Binding(), nullptr); // it goes with the window
+    EXPECT_TRUE(form_->Binding()->Closing());
     EXPECT_FALSE(form_->isVisible());
     // The buttons do nothing once the binding is gone.
     form_->RefreshBtn->Click();

@@ -63,7 +63,13 @@ TIpCtrlForm::TIpCtrlForm(QWidget* owner, const std::string& deviceAddress)
     SetWidth(437);
     SetHeight(276);
     BuildControls();
-    OnClose = [this] { ReleaseBinding(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
 
     editForm_ = std::make_unique<TIPCtrlEdtForm>(this);
     BuildBinding();

@@ -77,7 +77,13 @@ TSSLManagementForm::TSSLManagementForm(QWidget* owner) : TForm(owner) {
     SetClientHeight(250);
     BuildControls();
     Bind();
-    OnClose = [this] { Release(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
     btnGetClick();
 }
 

@@ -38,7 +38,13 @@ TMd5InformationForm::TMd5InformationForm(QWidget* owner) : TForm(owner) {
     BuildControls();
     editForm_ = std::make_unique<TMd5EditForm>(this);
     Bind();
-    OnClose = [this] { Release(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
     RefreshBtnClick();
 }
 

@@ -39,7 +39,13 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget* owner) : T
     SetClientHeight(218);
     BuildControls();
     Bind();
-    OnClose = [this] { Release(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
     RefreshBtnClick();
 }
 

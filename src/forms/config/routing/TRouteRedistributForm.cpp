@@ -54,7 +54,13 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget* owner) : TForm(owner) {
     SetClientHeight(380);
     BuildControls();
     Bind();
-    OnClose = [this] { Release(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
     RefreshBtnClick();
 }
 

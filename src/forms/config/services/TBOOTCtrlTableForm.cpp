@@ -44,7 +44,13 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner) : TForm(owner) {
     BuildControls();
     addForm_ = std::make_unique<TNewBootpCtrlForm>(this);
     Bind();
-    OnClose = [this] { FormClose(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
     Refresh();
 }
 

@@ -96,7 +96,15 @@ TMSInformationForm::TMSInformationForm(QWidget* owner) : TForm(owner) {
     BuildControls();
     editForm_ = std::make_unique<TMSEditForm>(this);
     Bind();
-    OnClose = [this] { FormClose(); };
+    // The close may come while code of this window waits further down the stack: the bindings
+    // only stop here, and go with the window.
+    OnClose = [this] {
+        for (QxSNMPRequest2Edits* binding : {table_.get(), write_.get()}) {
+            if (binding != nullptr) {
+                binding->Close();
+            }
+        }
+    };
     Refresh();
 }
 

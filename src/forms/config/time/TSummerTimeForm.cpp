@@ -178,7 +178,13 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner) : TForm(owner) {
     panel_->EditsPanel()->ArrangeRows(TEditsPanel::Vertical, true);
     panel_->SetContent(panel_->EditsPanel());
     panel_->FitForm(this);
-    OnClose = [this] { Release(); };
+    // The close may come while code of this window waits further down the stack: the binding
+    // only stops here, and goes with the window.
+    OnClose = [this] {
+        if (binding_ != nullptr) {
+            binding_->Close();
+        }
+    };
     RefreshClick();
 }
 
