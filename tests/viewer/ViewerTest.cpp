@@ -108,9 +108,8 @@ TEST(ViewerCommandLine, TheModulesSnmpV3LineSetsEverySettingIncludingThePortBefo
     EXPECT_EQ(global.security.privPassword, "md5despriv1");
 
     QxSNMPGlobal v2;
-    ASSERT_EQ(QxCommandLine::Parse(ConnectionArguments(ViewerArguments("/TRmon_History",
-                                                                       V2Texts())),
-                                   v2, Loopback),
+    ASSERT_EQ(QxCommandLine::Parse(
+                  ConnectionArguments(ViewerArguments("/TRmon_History", V2Texts())), v2, Loopback),
               QxCommandLine::Result::Ok);
     EXPECT_EQ(v2.security.readCommunity, "readcm");
     EXPECT_EQ(v2.security.writeCommunity, "writecm");
@@ -175,8 +174,7 @@ struct PrintCase {
 
 const PrintCase PrintCases[] = {
     {"/TEthernetLike_dot3StatsTable",
-     {"dot3StatsIndex\tdot3StatsAlignmentErrors\tdot3StatsFCSErrors\t", "\n7\t",
-      "\thalfDuplex\t"}},
+     {"dot3StatsIndex\tdot3StatsAlignmentErrors\tdot3StatsFCSErrors\t", "\n7\t", "\thalfDuplex\t"}},
     {"/TBridge_Forwarding",
      {"dot1dTpFdbAddress\tdot1dTpFdbPort\tdot1dTpFdbStatus\n", "001B21102033\t3\tlearned\n"}},
     {"/TVLan_Tp8021QStatic",
@@ -184,13 +182,15 @@ const PrintCase PrintCases[] = {
       "1\t001B21102040\t0\t80000000\tpermanent\n", "[Static Multicast Table]\ndot1qVlanIndex\t",
       "2\t01005E7F0001\t0\t00F00000\t00000000\tpermanent\n"}},
     {"/TRmon_Statistics",
-     {"etherStatsIndex\tetherStatsDataSource\t", "\n3\t1.3.6.1.2.1.2.2.1.1.3\t", "\tmonitor\tvalid\n"}},
+     {"etherStatsIndex\tetherStatsDataSource\t", "\n3\t1.3.6.1.2.1.2.2.1.1.3\t",
+      "\tmonitor\tvalid\n"}},
     {"/TRmon_History",
      {"[History Control Table]\nhistoryControlIndex\t", "2\t1.3.6.1.2.1.2.2.1.1.2\t50\t50\t1800\t",
       "[Ethernet History Table]\netherHistoryIndex\tetherHistorySampleIndex\t", "\n1\t3\t"}},
     {"/TRmon_AlarmEvent",
      {"[Alarm Table]\nalarmIndex\t", "\t1.3.6.1.2.1.16.1.1.1.8.1\tdeltaValue\t",
-      "[Event Table]\neventIndex\teventDescription\t", "1\tInput errors rising\tlogandtrap\tpublic\t"}},
+      "[Event Table]\neventIndex\teventDescription\t",
+      "1\tInput errors rising\tlogandtrap\tpublic\t"}},
     {"/TLayer3_RIP",
      {"ipCidrRouteDest\tipCidrRouteMask\tipCidrRouteTos\tipCidrRouteNextHop\t",
       "198.51.100.0\t255.255.255.0\t0\t192.0.2.2\t25\tremote\trip\t"}},
