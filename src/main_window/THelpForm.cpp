@@ -4,6 +4,7 @@
 #include "main_window/TMenuCatalogue.h"
 #include "ui/toolkit/TText.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -173,12 +174,25 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 THelpForm& THelpForm::Open(const std::string& topic, const std::string& programFolder) {
+    // A closed help window is on its way out (deleted on close); a new one takes its place.
+    if (helpWindow != nullptr && helpWindow->isHidden()) {
+        helpWindow = nullptr;
+    }
     if (helpWindow == nullptr) {
         helpWindow = new THelpForm;
         helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     helpWindow->SetNotice(programFolder);
     helpWindow->ShowTopic(topic);
+    // Over a modal page the help window must take input too: it becomes modal itself until it
+    // closes. Without one it stays beside the module's windows.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted =
+        modal != nullptr && modal != helpWindow ? Qt::ApplicationModal : Qt::NonModal;
+    if (helpWindow->windowModality() != wanted) {
+        helpWindow->hide();
+        helpWindow->setWindowModality(wanted);
+    }
     helpWindow->show();
     helpWindow->raise();
     helpWindow->activateWindow();

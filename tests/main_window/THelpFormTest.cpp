@@ -4,7 +4,11 @@
 #include "main_window/THelpForm.h"
 #include "main_window/catalogue/PageDefinition.h"
 
+#include "ui/toolkit/TForm.h"
+
 #include <QFile>
+#include <QPointer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +120,28 @@ TEST_F(HelpWindow, OpensAtATopicListsItsContentsAndSearches) {
     // Another topic reuses the same window.
     EXPECT_EQ(&THelpForm::Open("Help / Help", ""), &help);
     EXPECT_EQ(help.CurrentUrl(), "qrc:/help/menu-help.html#H1");
+}
+
+TEST_F(HelpWindow, OverAModalPageItTakesInputTooAndAClosedOneIsNotReused) {
+    TForm page(nullptr);
+    Qt::WindowModality seen = Qt::NonModal;
+    THelpForm* first = nullptr;
+    QTimer::singleShot(0, &page, [&] {
+        first = &THelpForm::Open("RMON / History", "");
+        seen = first->windowModality();
+        first->close();
+        page.Close();
+    });
+    page.ShowModal();
+    EXPECT_EQ(seen, Qt::ApplicationModal);
+    // The closed window goes once events run; opening again meanwhile gets a window of its own.
+    QPointer<THelpForm> closed(first);
+    THelpForm& again = THelpForm::Open("", "");
+    EXPECT_NE(&again, closed.data());
+    EXPECT_EQ(again.windowModality(), Qt::NonModal);
+    EXPECT_TRUE(WaitUntil([&] { return closed.isNull(); }, 2000));
+    EXPECT_EQ(THelpForm::Current(), &again);
+    EXPECT_TRUE(again.isVisible());
 }
 
 } // namespace
