@@ -1,6 +1,7 @@
 // The table viewers: which tables each switch shows, how the module's command lines reach the
 // connection, and the viewer program reading ksw-sim (rows and captions), as the module
 // starts it.
+#include "SnmpTool.h"
 #include "TestAgent.h"
 #include "TestProgram.h"
 #include "main_window/DeviceCommands.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -226,6 +228,42 @@ TEST_F(ViewerProgramTest, EachSwitchPrintsItsTablesWithCaptionsAndRows) {
                 << r.out;
         }
     }
+}
+
+TEST_F(ViewerProgramTest, AnIndependentAgentsRoutesAreTheRowsOfTheCidrViewer) {
+    // Debian's snmpd serves the host's own routes; the viewer shows one row per route that
+    // net-snmp's walk of the destination column finds.
+    TestAgent snmpd(TestAgent::Kind::Snmpd);
+    const fs::path folder = root_ / "snmpd" / "velsyn_ems" / "bin";
+    fs::create_directories(folder);
+    fs::copy_file(KSW_VIEWER_PATH, folder / "Layer3", fs::copy_options::overwrite_existing);
+    std::ofstream(folder / "127.0.0.1.cfg")
+        << "[Program Information]\r\nAgentPort=" << snmpd.Port() << "\r\nVersion=1\r\n";
+    std::vector<std::string> line = ViewerArguments("/TLayer3_RIP", V2Texts());
+    line.insert(line.begin(), (folder / "Layer3").string());
+    line.emplace_back("--print");
+    const ProgramResult r = RunProgram(line);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+
+    const ProgramResult walk =
+        SnmpTool(snmpd, {"-v2c", "-c", "readcm"}).Walk("1.3.6.1.2.1.4.24.4.1.1");
+    ASSERT_EQ(walk.exitCode, 0) << walk.err;
+    std::vector<std::string> destinations;
+    for (const auto& [oid, value] : SnmpTool::Values(walk.out)) {
+        destinations.push_back(value);
+    }
+    std::vector<std::string> rows;
+    std::size_t at = r.out.find('\n');
+    ASSERT_NE(at, std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(0, at).rfind("ipCidrRouteDest\tipCidrRouteMask\t", 0), 0u);
+    for (std::size_t next = r.out.find('\n', at + 1); next != std::string::npos;
+         at = next, next = r.out.find('\n', at + 1)) {
+        const std::string row = r.out.substr(at + 1, next - at - 1);
+        rows.push_back(row.substr(0, row.find('\t')));
+    }
+    std::sort(rows.begin(), rows.end());
+    std::sort(destinations.begin(), destinations.end());
+    EXPECT_EQ(rows, destinations) << r.out << "\n" << walk.out;
 }
 
 TEST_F(ViewerProgramTest, TheModulesSnmpV3LineReadsWithThoseCredentials) {
