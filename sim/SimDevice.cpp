@@ -20,6 +20,8 @@ const SimOid UsmUserMib = {1, 3, 6, 1, 6, 3, 15, 1, 2};
 // file; the agent library registers neither.
 const SimOid PaeMib = {1, 0, 8802, 1, 1, 1};
 const SimOid PimMib = {1, 3, 6, 1, 3, 61};
+// The experimental DVMRP MIB, from the data file too.
+const SimOid DvmrpMib = {1, 3, 6, 1, 3, 62};
 
 SimOid Join(const SimOid& base, std::initializer_list<oid> tail) {
     SimOid name = base;
@@ -118,7 +120,7 @@ SimDevice::SimDevice(bool poeMode) : poeMode_(poeMode) {
 }
 
 std::vector<SimOid> SimDevice::ServedRoots() {
-    return {Mib2, CommunityMib, UsmUserMib, Vendor, PaeMib, PimMib};
+    return {Mib2, CommunityMib, UsmUserMib, Vendor, PaeMib, PimMib, DvmrpMib};
 }
 
 void SimDevice::Boot() {

@@ -1,5 +1,7 @@
 #include "main_window/DeviceCommands.h"
 
+#include "main_window/THelpForm.h"
+
 #include "shell/QxError.h"
 #include "shell/QxMessages.h"
 #include "shell/QxSettingsTexts.h"
@@ -10,10 +12,10 @@
 #include "ui/toolkit/TStatusBar.h"
 #include "ui/toolkit/TText.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
-#include <QUrl>
 
 #include <exception>
 
@@ -109,23 +111,35 @@ std::string ViewerCommandLine(const std::string& tableSwitch, const QxSettingsTe
     return line;
 }
 
+std::string ViewerPath(const std::string& program, const std::string& programFolder) {
+    const QFileInfo beside(ToQString(programFolder + program));
+    if (!program.empty() && beside.isFile() && beside.isExecutable()) {
+        return programFolder + program;
+    }
+    return program;
+}
+
 bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,
                  TStatusBar* statusBar) {
+    return StartViewer(tableSwitch, texts, statusBar,
+                       QCoreApplication::applicationDirPath().toStdString() + "/");
+}
+
+bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,
+                 TStatusBar* statusBar, const std::string& programFolder) {
     const std::string program = ViewerProgram(tableSwitch);
     QStringList arguments;
     for (const std::string& argument : ViewerArguments(tableSwitch, texts)) {
         arguments.append(ToQString(argument));
     }
-    if (program.empty() || !QProcess::startDetached(ToQString(program), arguments)) {
+    if (program.empty() ||
+        !QProcess::startDetached(ToQString(ViewerPath(program, programFolder)), arguments)) {
         ShowInStatusBar(statusBar, program + " could not be started");
         return false;
     }
     return true;
 }
 
-void OpenHelp(const std::string& programFolder, TStatusBar* statusBar) {
-    const std::string path = programFolder + HelpFileName;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)))) {
-        ShowInStatusBar(statusBar, std::string(HelpFileName) + " could not be opened");
-    }
+void OpenHelp(const std::string& programFolder, TStatusBar*) {
+    THelpForm::Open("", programFolder);
 }

@@ -31,16 +31,23 @@ std::vector<std::string> ViewerArguments(const std::string& tableSwitch,
 // Program and arguments joined by single spaces; it ends in a space for the empty argument.
 std::string ViewerCommandLine(const std::string& tableSwitch, const QxSettingsTexts& texts);
 
+// The program that runs a viewer: the viewer of that name in `programFolder` (ending in "/")
+// when there is one that can be run, else the bare name, which the program search path finds.
+std::string ViewerPath(const std::string& program, const std::string& programFolder);
+
 // Starts the viewer as a process of its own and returns at once; the viewer is not watched.
-// When it cannot be started, "<program> could not be started" goes to the status bar and the
-// result is false.
+// The viewers are installed beside the module, so the module's own folder is looked in first
+// (another folder: `programFolder`). When it cannot be started, "<program> could not be
+// started" goes to the status bar and the result is false.
 bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,
                  TStatusBar* statusBar);
+bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,
+                 TStatusBar* statusBar, const std::string& programFolder);
 
-// The help file's name; it lies in the program's folder.
+// The host suite's help file's name; it would lie in the program's folder.
 extern const char* const HelpFileName;
 
-// Opens the help file of `programFolder` (ending in "/") in the desktop's viewer for it. The
-// viewer reports a missing file; when no viewer could be asked at all, "<file name> could not
-// be opened" goes to the status bar.
+// Opens the module's user guide in the help window, at its first page. The suite's help file
+// cannot be shown on this platform: when it lies in `programFolder` (ending in "/"), the help
+// window says so above the guide. Nothing goes to the status bar.
 void OpenHelp(const std::string& programFolder, TStatusBar* statusBar);

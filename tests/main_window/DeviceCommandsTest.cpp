@@ -5,15 +5,14 @@
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "main_window/DeviceCommands.h"
+#include "main_window/THelpForm.h"
 #include "shell/QxSettingsTexts.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "ui/toolkit/TForm.h"
 #include "ui/toolkit/TStatusBar.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QTextBrowser>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -264,12 +263,8 @@ protected:
     std::string savedPath_;
 };
 
-TEST_F(ViewerStart, TheProgramIsFoundInTheSearchPathAndGetsEachArgument) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string folder = dir.path().toStdString();
-    // A viewer that writes its arguments, one per line in brackets, next to itself.
-    const std::string script = folder + "/Recorder";
+// A viewer that writes its arguments, one per line in brackets, next to itself.
+void WriteRecorder(const std::string& script) {
     {
         std::ofstream out(script);
         out << "#!/bin/sh\n"
@@ -278,6 +273,13 @@ TEST_F(ViewerStart, TheProgramIsFoundInTheSearchPathAndGetsEachArgument) {
                "mv \"$here/args.tmp\" \"$here/args.txt\"\n";
     }
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+}
+
+TEST_F(ViewerStart, TheProgramIsFoundInTheSearchPathAndGetsEachArgument) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    WriteRecorder(folder + "/Recorder");
     PrependToPath(folder);
 
     QxSettingsTexts t = Settings("1");
@@ -310,29 +312,76 @@ TEST_F(ViewerStart, AProgramThatCannotBeStartedIsReported) {
     }
 }
 
-using HelpFile = StatusBarTest;
+TEST_F(ViewerStart, TheProgramInTheModulesFolderComesBeforeTheSearchPath) {
+    QTemporaryDir module;
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(module.isValid() && elsewhere.isValid());
+    const std::string folder = module.path().toStdString() + "/";
+    const std::string other = elsewhere.path().toStdString() + "/";
+    WriteRecorder(folder + "Recorder");
+    WriteRecorder(other + "Recorder");
+    PrependToPath(other);
 
-TEST_F(HelpFile, IsTheNamedFileInTheProgramFolder) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string folder = dir.path().toStdString() + "/";
-    std::ofstream(folder + HelpFileName) << "help\n";
-    // A text browser's setSource slot stands in for the desktop's viewer of local files and
-    // keeps the address it was asked to show.
-    QTextBrowser viewer;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "setSource");
-    OpenHelp(folder, bar_);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    EXPECT_EQ(viewer.source(), QUrl::fromLocalFile(QString::fromStdString(
-                                   folder + "KSW-524 r4-5 JUN 08 Rorvix-v9.hlp")));
+    EXPECT_TRUE(StartViewer("/TRecorder_dot3StatsTable", Settings("1"), bar_, folder));
+    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(folder + "args.txt"); }, 10000));
+    EXPECT_FALSE(std::filesystem::exists(other + "args.txt"));
     EXPECT_EQ(Panel0(), "");
 }
 
-TEST_F(HelpFile, NoViewerAtAllIsReported) {
-    // The offscreen platform has no desktop services, so nothing can open the file.
-    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
-    OpenHelp("/nonexistent/", bar_);
-    EXPECT_EQ(Panel0(), "KSW-524 r4-5 JUN 08 Rorvix-v9.hlp could not be opened");
+TEST(ViewerPath, IsTheProgramBesideTheModuleWhenThatCanRunElseTheBareName) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString() + "/";
+    std::ofstream(folder + "Runnable") << "#!/bin/sh\n";
+    std::filesystem::permissions(folder + "Runnable", std::filesystem::perms::owner_all);
+    std::ofstream(folder + "NotRunnable") << "#!/bin/sh\n";
+    std::filesystem::create_directory(folder + "AFolder");
+    const std::pair<const char*, std::string> cases[] = {
+        {"Runnable", folder + "Runnable"},
+        {"NotRunnable", "NotRunnable"},
+        {"AFolder", "AFolder"},
+        {"Missing", "Missing"},
+        {"", ""},
+    };
+    for (const auto& [program, path] : cases) {
+        EXPECT_EQ(ViewerPath(program, folder), path) << program;
+    }
+}
+
+TEST(ViewerPath, TheBuiltModuleFindsEveryViewerInItsOwnFolder) {
+    // The test program lies in the module's build folder, where the viewers are built.
+    const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/";
+    for (const char* tableSwitch : {"/TEthernetLike_dot3StatsTable", "/TBridge_Forwarding",
+                                    "/TVLan_Tp8021QStatic", "/TRmon_Statistics", "/TLayer3_PIM"}) {
+        const std::string program = ViewerProgram(tableSwitch);
+        EXPECT_EQ(ViewerPath(program, folder), folder + program) << tableSwitch;
+    }
+}
+
+using HelpFile = StatusBarTest;
+
+TEST_F(HelpFile, OpensTheGuideAndSaysWhenTheSuitesHelpFileCannotBeShown) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString() + "/";
+
+    OpenHelp(folder, bar_);
+    THelpForm* help = THelpForm::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->CurrentUrl(), "qrc:/help/index.html");
+    EXPECT_NE(help->PageText().find("KSW-524P management module"), std::string::npos);
+    EXPECT_EQ(help->Notice(), "");
+
+    std::ofstream(folder + HelpFileName) << "help\n";
+    help->ShowTopic("troubleshooting.html");
+    OpenHelp(folder, bar_);
+    // One help window for the process, back at the guide's first page.
+    EXPECT_EQ(THelpForm::Current(), help);
+    EXPECT_EQ(help->CurrentUrl(), "qrc:/help/index.html");
+    EXPECT_NE(help->Notice().find("\"KSW-524 r4-5 JUN 08 Rorvix-v9.hlp\""), std::string::npos);
+    EXPECT_NE(help->Notice().find("cannot be shown on this platform"), std::string::npos);
+    EXPECT_EQ(Panel0(), "");
+    help->close();
 }
 
 } // namespace
