@@ -87,14 +87,14 @@ void PrintEditor(TSNMPEditorPanel& page, std::string& out) {
     }
 }
 
-void PrintList(TSNMPListViewPanel& page, std::string& out) {
+void PrintList(TSNMPListViewPanel& page, std::string& out, bool withRows = true) {
     TListView& list = *page.ListViewPanel()->ListView();
     std::string header;
     for (int c = 0; c < list.ColumnCount(); ++c) {
         header += (c > 0 ? "\t" : "") + list.Column(c)->Caption();
     }
     out += header + "\n";
-    for (int r = 0; r < list.ItemCount(); ++r) {
+    for (int r = 0; withRows && r < list.ItemCount(); ++r) {
         TListItem& item = *list.Item(r);
         std::string line = item.Caption();
         for (const std::string& cell : item.SubItems()) {
@@ -156,7 +156,11 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure) {
                 failure = pageFailure;
             }
             status = 1;
-            continue; // what was read before the failure is no complete page
+            // What was read before the failure is no complete page: only the captions.
+            if (auto* list = PanelOf<TSNMPListViewPanel>(form, i)) {
+                PrintList(*list, out, false);
+            }
+            continue;
         }
         if (auto* list = PanelOf<TSNMPListViewPanel>(form, i)) {
             PrintList(*list, out);
