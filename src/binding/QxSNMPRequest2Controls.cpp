@@ -122,7 +122,7 @@ void QxSNMPRequest2Controls::Get() {
         }
         busy = false;
         if (HasReportTarget()) {
-            Report(OkText());
+            Report(OkText() + request.TakeWalkNote());
         }
         return;
     }
@@ -193,7 +193,7 @@ void QxSNMPRequest2Controls::EndGet(const QxSNMPError& result) {
     busy = false;
     if (HasReportTarget()) {
         lastOperation = OperationGet;
-        Report(OkText());
+        Report(OkText() + request.TakeWalkNote());
     }
     if (onGetComplete) {
         onGetComplete(*this, result);
