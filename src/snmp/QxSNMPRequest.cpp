@@ -165,7 +165,7 @@ QxSNMPRequest::WalkColumn& QxSNMPRequest::Column(int i) {
     const std::string& instance = vars.Entry(i).instanceOid;
     if (column.left != instance || column.cursor.empty()) {
         // A walk this request did not leave here: continue from the entry's instance.
-        column = WalkColumn{false, instance, instance, {}};
+        column = WalkColumn{false, instance, instance, {}, {}};
     }
     return column;
 }
@@ -336,7 +336,8 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessAnswer(int code, const Pdu& asked,
 // One step of a table walk. The row is the smallest index any still walking column answered;
 // a column whose answer lies further on has no cell in this row ("(NULL)") and is asked again
 // from the same place, so that sparse columns never shift onto other rows.
-QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer) {
+QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer,
+                                              std::vector<char>* taken) {
     size_t count = asked.entries.size();
     std::vector<QxOid> suffixes(count);
     std::vector<bool> answered(count, false);
@@ -387,6 +388,9 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnsw
             ValueFromVb(i, vb);
             v.instanceOid = OidToText(vb.oid);
             column.cursor = v.instanceOid;
+            if (taken != nullptr) {
+                (*taken)[static_cast<size_t>(k)] = 1;
+            }
         } else {
             v.value = "(NULL)";
             v.instanceOid = cell;
@@ -490,7 +494,7 @@ QxSNMPRequest::Step QxSNMPRequest::BufferedStep() {
             continue;
         }
         QxVb from;
-        from.oid = OidFromText(column.cursor);
+        from.oid = column.cursorOid.empty() ? OidFromText(column.cursor) : column.cursorOid;
         asked.vbs.push_back(std::move(from));
         asked.entries.push_back(i);
         offered.vbs.push_back(column.ahead.front());
@@ -498,13 +502,15 @@ QxSNMPRequest::Step QxSNMPRequest::BufferedStep() {
     if (asked.entries.empty()) {
         return {false, true};
     }
-    Step step = ProcessRow(asked, offered);
+    std::vector<char> taken(asked.entries.size(), 0);
+    Step step = ProcessRow(asked, offered, &taken);
     for (size_t k = 0; k < asked.entries.size(); ++k) {
         WalkColumn& column = walk_[static_cast<size_t>(asked.entries[k])];
         if (column.ended) {
             column.ahead.clear();
-        } else if (!column.ahead.empty() &&
-                   OidFromText(column.cursor) == column.ahead.front().oid) {
+            column.cursorOid.clear();
+        } else if (taken[k] != 0 && !column.ahead.empty()) {
+            column.cursorOid = std::move(column.ahead.front().oid);
             column.ahead.pop_front();
         }
     }
@@ -569,6 +575,7 @@ void QxSNMPRequest::FallBackToGetNext() {
     }
     for (WalkColumn& column : walk_) {
         column.ahead.clear();
+        column.cursorOid.clear();
     }
     walkNote_ = BulkFallbackNote;
 }

@@ -96,6 +96,7 @@ private:
         std::string cursor;     // the OID the next get-next asks from
         std::string left;       // the instanceOid the walk left in the entry
         std::deque<QxVb> ahead; // GETBULK answers past the cursor, not yet taken into rows
+        QxOid cursorOid;        // the cursor as an OID while a GETBULK walk keeps it, else empty
     };
     enum class BulkOutcome { Filled, Resend, FallBack };
 
@@ -107,7 +108,9 @@ private:
     void ApplySelection(const std::string& selection, const ValueSource& valueSource);
     // Processes a fetch answer; raises for errors that end the exchange.
     Step ProcessAnswer(int code, const Pdu& asked, const QxSNMPAnswer& answer);
-    Step ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer);
+    // `taken`, when given, gets for each binding whether its cell went into the row.
+    Step ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer,
+                    std::vector<char>* taken = nullptr);
     // The walk state of entry i; reset when the entry no longer holds what the walk left in it.
     WalkColumn& Column(int i);
     void SendAsync(QxPduType type, Pdu pdu, Callback callback, void* owner, bool processAnswer);
