@@ -426,6 +426,12 @@ void QxSNMPRequest::FetchAsync(Callback callback, void* owner, bool first) {
         }
         if (BufferedStepReady()) {
             PostBufferedStep(callback, owner);
+        } else if (ahead_ != 0) {
+            // The rows come with the GETBULK already on its way.
+            ownerWaiting_ = true;
+            waitingCallback_ = callback;
+            waitingOwner_ = owner;
+            ++outstanding;
         } else {
             SendBulk(callback, owner);
         }
@@ -452,6 +458,7 @@ bool QxSNMPRequest::UseBulk() const {
 
 void QxSNMPRequest::StartWalk() {
     CheckKind();
+    CancelAhead();
     walk_.assign(static_cast<size_t>(vars.Count()), WalkColumn{});
     for (int i = 0; i < vars.Count(); ++i) {
         if (vars.IsReadable(i)) {
@@ -573,6 +580,7 @@ void QxSNMPRequest::FallBackToGetNext() {
     if (QxSNMPSession* session = QxSNMPSession::Global()) {
         session->RefuseBulk(device);
     }
+    CancelAhead();
     for (WalkColumn& column : walk_) {
         column.ahead.clear();
         column.cursorOid.clear();
@@ -627,21 +635,175 @@ void QxSNMPRequest::CompleteBulk(long handle, const Pdu& asked, Callback callbac
     result.agentPort = answer.agentPort;
     Step step;
     try {
-        BulkOutcome outcome = TakeBulk(answer.status, asked, answer);
-        if (outcome == BulkOutcome::FallBack) {
-            FallBackToGetNext();
+        if (Continue(TakeBulk(answer.status, asked, answer), callback, owner, step)) {
+            return;
         }
-        if (outcome != BulkOutcome::FallBack && BufferedStepReady()) {
-            step = BufferedStep();
-        } else if (!active) {
-            step = {false, true}; // stopped: nothing more is asked
-        } else if (outcome == BulkOutcome::FallBack) {
-            Pdu again = BuildFetch(false);
-            QxPduType type = again.type;
-            SendAsync(type, std::move(again), callback, owner, true);
-            return; // the owner hears from the get-next step
-        } else {
-            SendBulk(callback, owner); // asked again smaller, or for the columns still empty
+        QxMessages::Mapped ok = QxMessages::MapStatus(0);
+        result.code = ok.code;
+        result.text = ok.text;
+    } catch (const QxError& e) {
+        result.code = e.Code();
+        result.text = e.Text();
+        step = {false, true};
+    }
+    Deliver(step, std::move(result), callback, owner);
+}
+
+bool QxSNMPRequest::Continue(BulkOutcome outcome, Callback callback, void* owner, Step& step) {
+    if (outcome == BulkOutcome::FallBack) {
+        FallBackToGetNext();
+    }
+    if (outcome != BulkOutcome::FallBack && BufferedStepReady()) {
+        SendAhead();
+        step = BufferedStep();
+        return false;
+    }
+    if (!active) {
+        step = {false, true}; // stopped: nothing more is asked
+        return false;
+    }
+    if (outcome == BulkOutcome::FallBack) {
+        Pdu again = BuildFetch(false);
+        QxPduType type = again.type;
+        SendAsync(type, std::move(again), callback, owner, true);
+        return true; // the owner hears from the get-next step
+    }
+    SendBulk(callback, owner); // asked again smaller, or for the columns still empty
+    return true;
+}
+
+void QxSNMPRequest::SendAhead() {
+    if (ahead_ != 0 || !active || !UseBulk() || walk_.size() != static_cast<size_t>(vars.Count())) {
+        return;
+    }
+    auto asked = std::make_shared<Pdu>();
+    asked->type = QxPduType::GetBulk;
+    auto from = std::make_shared<std::vector<QxOid>>();
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i)) {
+            continue;
+        }
+        const WalkColumn& column = walk_[static_cast<size_t>(i)];
+        if (column.ended) {
+            continue;
+        }
+        if (column.ahead.empty() || column.ahead.size() > static_cast<size_t>(maxRepetitions_)) {
+            return; // asked for in the usual way, or enough in hand
+        }
+        const QxVb& last = column.ahead.back();
+        // A column whose answers already leave it ends within what it holds.
+        if (last.type == QxVb::EndOfMibView || !InColumn(vars.BaseOid(i), OidToText(last.oid))) {
+            continue;
+        }
+        QxVb vb;
+        vb.oid = last.oid;
+        asked->vbs.push_back(std::move(vb));
+        asked->entries.push_back(i);
+        from->push_back(last.oid);
+    }
+    if (asked->entries.empty()) {
+        return;
+    }
+    QxSNMPSession* session = QxSNMPSession::Global();
+    QxSNMPTarget target = MakeTarget();
+    target.maxRepetitions = maxRepetitions_;
+    auto handle = std::make_shared<long>(0);
+    try {
+        *handle = session->SendAsync(QxPduType::GetBulk, target, asked->vbs,
+                                     [this, asked, from, handle](const QxSNMPAnswer& answer) {
+                                         CompleteAhead(*handle, *asked, *from, answer);
+                                     });
+    } catch (const QxError&) {
+        return; // the usual exchange, when it comes to it, reports what is wrong
+    }
+    ahead_ = *handle;
+    inFlight_.insert(ahead_);
+}
+
+void QxSNMPRequest::CancelAhead() {
+    if (ahead_ != 0) {
+        if (QxSNMPSession* session = QxSNMPSession::Global()) {
+            session->Cancel(ahead_);
+        }
+        inFlight_.erase(ahead_);
+        ahead_ = 0;
+    }
+    if (ownerWaiting_) {
+        // A new walk or get-next replaces the step that waited for it.
+        ownerWaiting_ = false;
+        --outstanding;
+    }
+}
+
+// Takes the answer of a GETBULK sent ahead into the columns it asked for, where a column still
+// ends with the OID it was asked from (a column that ended or started again meanwhile takes
+// nothing). False when the answer brought nothing usable: the usual exchange is asked then.
+bool QxSNMPRequest::TakeAhead(const Pdu& asked, const std::vector<QxOid>& from,
+                              const QxSNMPAnswer& answer) {
+    size_t columns = asked.entries.size();
+    if (answer.status != 0 || answer.vbs.size() < columns) {
+        if (answer.status == TooBig && maxRepetitions_ > 1) {
+            maxRepetitions_ = std::max(1, maxRepetitions_ / 2);
+        }
+        return false;
+    }
+    if (walk_.size() != static_cast<size_t>(vars.Count())) {
+        return false;
+    }
+    std::vector<char> takes(columns, 0);
+    for (size_t k = 0; k < columns; ++k) {
+        const WalkColumn& column = walk_[static_cast<size_t>(asked.entries[k])];
+        const QxOid& tail = column.ahead.empty() ? column.cursorOid : column.ahead.back().oid;
+        takes[k] = !column.ended && tail == from[k] ? 1 : 0;
+    }
+    for (size_t j = 0; j < answer.vbs.size(); ++j) {
+        if (takes[j % columns] != 0) {
+            walk_[static_cast<size_t>(asked.entries[j % columns])].ahead.push_back(answer.vbs[j]);
+        }
+    }
+    size_t full = columns * static_cast<size_t>(maxRepetitions_);
+    if (answer.vbs.size() < full && answer.vbs.back().type != QxVb::EndOfMibView) {
+        maxRepetitions_ = std::max(1, maxRepetitions_ / 2);
+    }
+    return true;
+}
+
+void QxSNMPRequest::CompleteAhead(long handle, const Pdu& asked, const std::vector<QxOid>& from,
+                                  const QxSNMPAnswer& answer) {
+    inFlight_.erase(handle);
+    ahead_ = 0;
+    bool filled = TakeAhead(asked, from, answer);
+    if (!ownerWaiting_) {
+        if (filled) {
+            SendAhead();
+        }
+        return;
+    }
+    ownerWaiting_ = false;
+    Callback callback = waitingCallback_;
+    void* owner = waitingOwner_;
+    std::shared_ptr<bool> alive = alive_;
+    ++completing_;
+    struct CountOut {
+        QxSNMPRequest* request;
+        std::shared_ptr<bool> alive;
+        ~CountOut() {
+            if (*alive) {
+                --request->completing_;
+                --request->outstanding;
+            }
+        }
+    } countOut{this, alive};
+
+    QxSNMPError result;
+    result.errorIndex = answer.errorIndex;
+    result.agentAddress = answer.agentAddress;
+    result.agentPort = answer.agentPort;
+    Step step;
+    try {
+        // Without rows from it, the owner's step goes out as a usual GETBULK, whose outcome
+        // decides (smaller, fall back, or the error).
+        if (Continue(filled ? BulkOutcome::Filled : BulkOutcome::Resend, callback, owner, step)) {
             return;
         }
         QxMessages::Mapped ok = QxMessages::MapStatus(0);
@@ -678,6 +840,12 @@ void QxSNMPRequest::CompleteBuffered(long handle, Callback callback, void* owner
     result.agentPort = device.port;
     Step step;
     try {
+        if (!BufferedStepReady()) {
+            // The walk was started again meanwhile: its first rows are asked for now.
+            SendBulk(callback, owner);
+            return;
+        }
+        SendAhead();
         step = BufferedStep();
     } catch (const QxError& e) {
         result.code = e.Code();

@@ -133,6 +133,22 @@ private:
                       const QxSNMPAnswer& answer);
     void CompleteBuffered(long handle, Callback callback, void* owner);
     void Deliver(Step step, QxSNMPError result, Callback callback, void* owner);
+    // After a GETBULK answer was taken: the step for the owner, or true when another exchange
+    // was sent for it instead.
+    bool Continue(BulkOutcome outcome, Callback callback, void* owner, Step& step);
+    // Asks the next GETBULK while the owner still takes rows from the last one, so that the
+    // agent's time and the owner's overlap; at most one ahead, and only while the columns hold
+    // no more than one answer's worth.
+    void SendAhead();
+    void CompleteAhead(long handle, const Pdu& asked, const std::vector<QxOid>& from,
+                       const QxSNMPAnswer& answer);
+    bool TakeAhead(const Pdu& asked, const std::vector<QxOid>& from, const QxSNMPAnswer& answer);
+    void CancelAhead();
+
+    long ahead_ = 0;            // the GETBULK sent ahead, 0 for none
+    bool ownerWaiting_ = false; // the owner asked for a step that waits for it
+    Callback waitingCallback_ = nullptr;
+    void* waitingOwner_ = nullptr;
 
     int maxRepetitions_ = 0;
     std::string walkNote_;
