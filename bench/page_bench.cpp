@@ -42,7 +42,7 @@ constexpr int ScalarRepeats = 11;
 constexpr int SmallTableRepeats = 5;
 constexpr int LargeTableRepeats = 3;
 constexpr double ScalarGoalMs = 30;    // at most this much slower than snmpget
-constexpr double TableGoalRatio = 1.2; // at most this many times snmpwalk's time
+constexpr double TableGoalRatio = 1.1; // at most this many times snmpbulkwalk -Cr25's time
 constexpr double RssGoalMb = 60;
 constexpr const char* Entry = "1.3.6.1.4.1.32473.99.1.1";
 
@@ -232,12 +232,12 @@ int main(int argc, char** argv) {
     } tables[] = {{1000, SmallTableRepeats}, {10000, LargeTableRepeats}};
     for (const TableCase& t : tables) {
         TestAgent agent(TestAgent::Kind::Simulator, {"--rows", std::to_string(t.rows)});
-        std::vector<std::string> walk = ToolArgs("snmpwalk", agent);
+        std::vector<std::string> walk = ToolArgs("snmpbulkwalk", agent);
+        walk.push_back("-Cr25");
         walk.push_back(Entry);
-        // One column takes as many exchanges as the page's walk of three columns in one
-        // request: shown for the cost per exchange, not held against the goal.
+        // Get-next of the entry, shown for comparison, not held against the goal.
         std::vector<std::string> column = ToolArgs("snmpwalk", agent);
-        column.push_back(std::string(Entry) + ".2");
+        column.push_back(Entry);
         const std::vector<double> m =
             Medians(t.repeats, {[&] { return TablePage(agent, t.rows); },
                                 [&] { return ToolRun(walk); }, [&] { return ToolRun(column); }});
@@ -250,12 +250,11 @@ int main(int argc, char** argv) {
         const double tool = m[1];
         const double oneColumn = m[2];
         const double ratio = ours / tool;
-        std::printf("table page, 3 columns, %d rows, v2c: page %.3f s (%d GETNEXT of 3 "
-                    "columns), snmpwalk -v2c of the entry %.3f s (%d GETNEXT of 1 column), "
-                    "ratio %.2f, median of %d (snmpwalk -v2c of column .2 alone, %d GETNEXT: "
-                    "%.3f s) (goal: at most %.1f x snmpwalk)%s\n",
-                    t.rows, ours, t.rows + 1, tool, 3 * t.rows + 1, ratio, t.repeats, t.rows + 1,
-                    oneColumn, TableGoalRatio, Mark(ratio <= TableGoalRatio));
+        std::printf("table page, 3 columns, %d rows, v2c: page %.3f s (GETBULK), snmpbulkwalk "
+                    "-v2c -Cr25 of the entry %.3f s, median of %d (snmpwalk -v2c of the entry: "
+                    "%.3f s), ratio %.2f (goal at most %.2f)%s\n",
+                    t.rows, ours, tool, t.repeats, oneColumn, ratio, TableGoalRatio,
+                    Mark(ratio <= TableGoalRatio));
     }
 
     // The simulator and the tools are other processes: this is the module's own peak.

@@ -100,6 +100,40 @@ snmpNotifyFilterProfileTable params_v2c profile1 3 1
 snmpNotifyFilterProfileTable params_v3 profile2 3 1
 )";
 
+int (*receive)(netsnmp_transport*, void*, int, void**, int*) = nullptr;
+
+// Turns an SNMPv1/v2c GetBulkRequest into a SetRequest as it arrives, so that the agent
+// refuses it (noAccess for a read community, notWritable otherwise) the way an agent that
+// mishandles GETBULK answers with an error. Message: SEQUENCE { version, community, PDU }.
+int ReceiveRefusingBulk(netsnmp_transport* transport, void* buffer, int size, void** opaque,
+                        int* opaqueLength) {
+    const int length = receive(transport, buffer, size, opaque, opaqueLength);
+    auto* data = static_cast<unsigned char*>(buffer);
+    const auto end = static_cast<size_t>(std::max(length, 0));
+    // Moves `at` from an element's tag to its contents; with `skip`, past the element.
+    const auto step = [&](size_t& at, bool skip) -> bool {
+        if (at + 2 > end)
+            return false;
+        const unsigned char first = data[at + 1];
+        size_t contents = at + 2;
+        size_t elementLength = first;
+        if (first & 0x80) {
+            elementLength = 0;
+            for (size_t k = 0; k < (first & 0x7fu) && contents < end; ++k)
+                elementLength = (elementLength << 8) | data[contents++];
+        }
+        at = skip ? contents + elementLength : contents;
+        return at <= end;
+    };
+    constexpr unsigned char GetBulk = 0xA5;
+    constexpr unsigned char Set = 0xA3;
+    size_t pos = 0;
+    if (end > 0 && data[0] == 0x30 && step(pos, false) && step(pos, true) && step(pos, true) &&
+        pos < end && data[pos] == GetBulk)
+        data[pos] = Set;
+    return length;
+}
+
 SimOid Join(const SimOid& base, std::initializer_list<oid> tail) {
     SimOid name = base;
     name.insert(name.end(), tail.begin(), tail.end());
@@ -177,6 +211,10 @@ bool SimAgent::Start(std::string& failure) {
 
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID,
                            NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    // A device with small buffers: answers above this size are cut (bulk) or refused with
+    // tooBig, as the agent library does for a manager's smaller message size.
+    if (options_.maxMessage > 0)
+        netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MSG_SEND_MAX, options_.maxMessage);
 
     // No SMUX peer socket: the simulator is a plain SNMP agent.
     char excluded[] = "-smux";
@@ -224,6 +262,10 @@ bool SimAgent::Listen(const std::string& address, std::string& failure) {
     if (transport == nullptr) {
         failure = "cannot listen on " + address + " (is the port in use?)";
         return false;
+    }
+    if (options_.bulkError) {
+        receive = transport->f_recv;
+        transport->f_recv = ReceiveRefusingBulk;
     }
     if (options_.delayMs > 0 || options_.jitterMs > 0) {
         answerDelay_ = std::make_unique<SimAnswerDelay>(options_.delayMs, options_.jitterMs);

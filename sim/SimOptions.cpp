@@ -38,6 +38,10 @@ SimOptions SimOptions::Parse(const std::vector<std::string>& args) {
             options.delayMs = Number(arg, value(), 0, 600000);
         else if (arg == "--jitter-ms")
             options.jitterMs = Number(arg, value(), 0, 600000);
+        else if (arg == "--max-message")
+            options.maxMessage = Number(arg, value(), 484, 65507);
+        else if (arg == "--bulk-error")
+            options.bulkError = true;
         else if (arg == "--poe")
             options.poe = true;
         else if (arg == "--verbose")
@@ -52,7 +56,8 @@ SimOptions SimOptions::Parse(const std::vector<std::string>& args) {
 
 std::string SimOptions::Usage() {
     return "usage: ksw-sim [--port N] [--data FILE] [--poe] [--rows N] [--reboot-seconds N]\n"
-           "               [--delay-ms N [--jitter-ms M]] [--verbose]\n"
+           "               [--delay-ms N [--jitter-ms M]] [--max-message N]\n"
+           "               [--bulk-error] [--verbose]\n"
            "\n"
            "The simulated KSW-524P switch: an SNMP agent on udp:127.0.0.1:N.\n"
            "  --port N            UDP port on 127.0.0.1 (default 1161)\n"
@@ -67,6 +72,10 @@ std::string SimOptions::Usage() {
            "                      device (default 0); requests are taken at once\n"
            "  --jitter-ms M       add a random 0..M milliseconds to each answer's delay; answers\n"
            "                      may then leave in another order than their requests came\n"
+           "  --max-message N     largest message it sends or takes, in octets (484 to 65507):\n"
+           "                      a device with small buffers; bulk answers are cut to fit\n"
+           "  --bulk-error        an agent that mishandles GETBULK: each SNMPv2c GETBULK is\n"
+           "                      answered with the error noAccess\n"
            "  --verbose           log every request on standard error\n"
            "  --help              this text\n"
            "\n"

@@ -6,13 +6,15 @@
 // The command line of ksw-sim.
 struct SimOptions {
     int port = 1161;
-    std::string dataPath;  // empty: the default data file
-    bool poe = false;      // front panel in PoE display mode
-    bool verbose = false;  // log every request on standard error
-    int rows = 0;          // rows of the generated benchmark table, 0 for none
-    int rebootSeconds = 3; // silence after a Reboot command
-    int delayMs = 0;       // every answer held this long
-    int jitterMs = 0;      // plus a random 0..jitterMs per answer
+    std::string dataPath;   // empty: the default data file
+    bool poe = false;       // front panel in PoE display mode
+    bool verbose = false;   // log every request on standard error
+    int rows = 0;           // rows of the generated benchmark table, 0 for none
+    int rebootSeconds = 3;  // silence after a Reboot command
+    int delayMs = 0;        // every answer held this long
+    int jitterMs = 0;       // plus a random 0..jitterMs per answer
+    bool bulkError = false; // answer every SNMPv1/v2c GETBULK with an error
+    int maxMessage = 0;     // largest answer in octets, 0 for the transport's own limit
     bool help = false;
 
     // Parses argv (without the program name). Throws std::invalid_argument with a message

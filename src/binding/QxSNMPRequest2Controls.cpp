@@ -196,7 +196,7 @@ void QxSNMPRequest2Controls::Get() {
         }
         busy = false;
         if (HasReportTarget()) {
-            Report(OkText());
+            Report(OkText() + request.TakeWalkNote());
         }
         return;
     }
@@ -287,7 +287,7 @@ void QxSNMPRequest2Controls::EndGet(const QxSNMPError& result) {
     busy = false;
     if (HasReportTarget()) {
         lastOperation = OperationGet;
-        Report(OkText());
+        Report(OkText() + request.TakeWalkNote());
     }
     if (onGetComplete) {
         onGetComplete(*this, result);

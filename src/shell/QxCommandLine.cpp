@@ -39,7 +39,8 @@ enum class Switch {
     AuthPass,
     PrivPass,
     AuthProto,
-    PrivProto
+    PrivProto,
+    Bulk
 };
 
 struct Marker {
@@ -56,6 +57,7 @@ constexpr Marker Markers[] = {
     {"/l", Switch::Level, true},     {"/n", Switch::Name, true},
     {"/A", Switch::AuthPass, true},  {"/P", Switch::PrivPass, true},
     {"/a", Switch::AuthProto, true}, {"/p", Switch::PrivProto, true},
+    {"/b", Switch::Bulk, false},
 };
 
 } // namespace
@@ -182,6 +184,13 @@ QxCommandLine::Result QxCommandLine::Parse(const std::vector<std::string>& args,
             break;
         case Switch::PrivProto:
             g.security.privProtocol = static_cast<std::int32_t>(IntegerValue(value));
+            break;
+        case Switch::Bulk:
+            // "/b0" keeps get-next walks. Only a number counts: a path such as "/bin/x"
+            // passed for another purpose is no switch.
+            if (std::optional<long> n = StrictInteger(value)) {
+                g.getBulk = *n != 0;
+            }
             break;
         }
     }

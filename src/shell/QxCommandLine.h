@@ -16,9 +16,10 @@ public:
 
     enum class Result { Ok, HostError };
 
-    // Applies the switches to the connection record in argument order. Stops with HostError at
-    // a "/I" host that does not resolve; raises QxError for an integer switch whose value is not
-    // an integer.
+    // Applies the switches to the connection record in argument order. "/b0" (an addition of
+    // this module, tried after every other marker) keeps table walks on get-next. Stops with
+    // HostError at a "/I" host that does not resolve; raises QxError for an integer switch whose
+    // value is not an integer.
     static Result Parse(const std::vector<std::string>& args, QxSNMPGlobal& global,
                         const Resolver& resolve = ResolveIPv4);
 

@@ -113,6 +113,9 @@ bool QxDeviceConfig::Read(const std::string& path, QxSNMPGlobal& g, QxSettingsTe
     texts.authPassword = g.security.authPassword;
     g.security.privPassword = read("PrivPassword");
     texts.privPassword = g.security.privPassword;
+    // An addition of this module: absent in older files, which walk with GETBULK where the
+    // version allows it. Only an explicit 0 turns it off.
+    g.getBulk = IntegerOr(read("GetBulk"), 1) != 0;
     return true;
 }
 
@@ -143,11 +146,20 @@ std::string QxDeviceConfig::Format(const Values& v) {
     line("SetCommStr", v.setCommunity, true);
     line("UpdateDate", v.updateDate, true);
     line("UpdateTime", v.updateTime, true);
+    if (!v.getBulk.empty()) {
+        line("GetBulk", v.getBulk, true);
+    }
     line("SecurityModel", "3", false);
     return out;
 }
 
-bool QxDeviceConfig::Write(const std::string& path, const Values& values) {
+bool QxDeviceConfig::Write(const std::string& path, const Values& given) {
+    // A GetBulk key the user put in the file stays when the settings dialog rewrites it.
+    Values values = given;
+    std::error_code error;
+    if (values.getBulk.empty() && std::filesystem::is_regular_file(path, error)) {
+        values.getBulk = QxIni(path).ReadString(Section, "GetBulk", "");
+    }
     std::string temp = path + ".tmp-XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {

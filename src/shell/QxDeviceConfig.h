@@ -43,10 +43,14 @@ public:
         std::string setCommunity;
         std::string updateDate;
         std::string updateTime;
+        // "GetBulk=0" keeps get-next walks for an agent that mishandles GETBULK. Empty: the
+        // key is left out, or kept as the file at the path has it when that file is rewritten.
+        std::string getBulk;
     };
 
     // The exact bytes of a file: the section line and sixteen key lines separated by CR LF,
-    // each line but two followed by a NUL byte, no final line break.
+    // each line but two followed by a NUL byte, no final line break; a given getBulk adds
+    // its key line before the last.
     static std::string Format(const Values& values);
 
     // Replaces the file atomically (a temporary file in the same folder, then a rename), so a

@@ -446,13 +446,19 @@ struct NetSnmpChannel::Impl {
     }
 
     PduPtr BuildPdu(QxPduType type, const std::vector<QxVb>& vbs, const QxSNMPScope& scope,
-                    std::int32_t securityLevel, const std::string& community) const {
+                    std::int32_t securityLevel, const std::string& community,
+                    std::int32_t maxRepetitions) const {
         int command = type == QxPduType::Get       ? SNMP_MSG_GET
                       : type == QxPduType::GetNext ? SNMP_MSG_GETNEXT
+                      : type == QxPduType::GetBulk ? SNMP_MSG_GETBULK
                                                    : SNMP_MSG_SET;
         PduPtr pdu(snmp_pdu_create(command));
         if (!pdu) {
             throw QxError::FromStatus(-2);
+        }
+        if (type == QxPduType::GetBulk) {
+            pdu->non_repeaters = 0;
+            pdu->max_repetitions = std::max<std::int32_t>(maxRepetitions, 1);
         }
         // The scope goes on every PDU whatever the version; v1 and v2c ignore it.
         pdu->securityLevel = securityLevel;
@@ -662,9 +668,10 @@ std::string NetSnmpChannel::EngineId() const {
 
 void NetSnmpChannel::Send(long ticket, QxPduType type, const std::vector<QxVb>& vbs,
                           const QxSNMPScope& scope, std::int32_t securityLevel,
-                          const std::string& community, std::int32_t timeout) {
+                          const std::string& community, std::int32_t timeout,
+                          std::int32_t maxRepetitions) {
     Impl& d = *impl_;
-    PduPtr pdu = d.BuildPdu(type, vbs, scope, securityLevel, community);
+    PduPtr pdu = d.BuildPdu(type, vbs, scope, securityLevel, community, maxRepetitions);
     if (d.state == State::Discovering || d.flushDue) {
         d.waiting.push_back({ticket, std::move(pdu), timeout});
         return;

@@ -67,8 +67,10 @@ public:
     // Sends a request, or keeps it until discovery has finished. The PDU is stamped with the
     // security level, the context name and the context engine ID whatever the version, and
     // for v1 and v2c carries `community`. Raises QxError when it cannot be built or sent.
+    // A GETBULK carries non-repeaters 0 and `maxRepetitions`.
     void Send(long ticket, QxPduType type, const std::vector<QxVb>& vbs, const QxSNMPScope& scope,
-              std::int32_t securityLevel, const std::string& community, std::int32_t timeout);
+              std::int32_t securityLevel, const std::string& community, std::int32_t timeout,
+              std::int32_t maxRepetitions = 0);
 
     // Processes what has arrived on the socket, without blocking.
     void Read();

@@ -5,6 +5,7 @@ void QxSNMPGlobal::ResetParameters() {
     scope = QxSNMPScope{};
     security = QxSNMPSecurity{};
     timeout = 100;
+    getBulk = true;
 }
 
 QxSNMPGlobal& SnmpGlobal() {

@@ -13,6 +13,9 @@ struct QxSNMPGlobal {
     QxSNMPScope scope;
     QxSNMPSecurity security;
     std::int32_t timeout = 100; // response time-out in hundredths of a second
+    // Table walks over SNMPv2c and SNMPv3 use GETBULK; false keeps get-next for an agent that
+    // mishandles it (the device file's GetBulk=0, the command line's /b0).
+    bool getBulk = true;
 
     // Every field except the pump back to its default, and the time-out to 100.
     void ResetParameters();

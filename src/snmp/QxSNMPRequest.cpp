@@ -24,6 +24,17 @@ constexpr int RowSuffixTooShort = 14;
 constexpr int UnknownListKind = 15;
 constexpr auto DestructionWait = std::chrono::milliseconds(6000);
 
+// GETBULK sizes: about 25 rows per exchange to start with, and never more bindings in one
+// answer than an agent's PDU comfortably holds.
+constexpr int BulkRows = 25;
+constexpr int MaxBulkBindings = 1000;
+// Agent error statuses (tooBig 1 .. inconsistentName 18) as the session reports them.
+constexpr int TooBig = 1;
+constexpr int LastAgentError = 18;
+constexpr int TimedOut = -5;
+constexpr const char* BulkFallbackNote =
+    " (the device did not take GETBULK; the walk went on with get-next)";
+
 bool IsPlaceholder(const std::string& value) {
     return value == "(NOTDONE)" || value == "(NULL)";
 }
@@ -114,6 +125,7 @@ void QxSNMPRequest::LoadDefaults() {
     scope = global.scope;
     security = global.security;
     timeout = global.timeout;
+    getBulk = global.getBulk;
 }
 
 QxSNMPTarget QxSNMPRequest::MakeTarget() const {
@@ -155,7 +167,7 @@ QxSNMPRequest::WalkColumn& QxSNMPRequest::Column(int i) {
     const std::string& instance = vars.Entry(i).instanceOid;
     if (column.left != instance || column.cursor.empty()) {
         // A walk this request did not leave here: continue from the entry's instance.
-        column = WalkColumn{false, instance, instance};
+        column = WalkColumn{false, instance, instance, {}, {}};
     }
     return column;
 }
@@ -253,6 +265,26 @@ bool QxSNMPRequest::Fetch(bool first) {
     if (session == nullptr) {
         throw QxError::Framework(6);
     }
+    if (IsTable(vars.kind) && UseBulk()) {
+        if (first) {
+            StartWalk();
+        }
+        // Each exchange either brings rows, or halves the size of the next, or ends the use
+        // of GETBULK, so the loop ends.
+        while (UseBulk()) {
+            if (BufferedStepReady()) {
+                return BufferedStep().row;
+            }
+            Pdu pdu = BuildBulk();
+            QxSNMPTarget target = MakeTarget();
+            target.maxRepetitions = maxRepetitions_;
+            QxSNMPAnswer answer = session->Send(QxPduType::GetBulk, target, pdu.vbs);
+            if (TakeBulk(answer.status, pdu, answer) == BulkOutcome::FallBack) {
+                FallBackToGetNext();
+            }
+        }
+        first = false;
+    }
     // Each resend ends one column, so the loop ends after at most one pass per column.
     for (bool start = first;; start = false) {
         Pdu pdu = BuildFetch(start);
@@ -306,7 +338,8 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessAnswer(int code, const Pdu& asked,
 // One step of a table walk. The row is the smallest index any still walking column answered;
 // a column whose answer lies further on has no cell in this row ("(NULL)") and is asked again
 // from the same place, so that sparse columns never shift onto other rows.
-QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer) {
+QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnswer& answer,
+                                              std::vector<char>* taken) {
     size_t count = asked.entries.size();
     std::vector<QxOid> suffixes(count);
     std::vector<bool> answered(count, false);
@@ -357,6 +390,9 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnsw
             ValueFromVb(i, vb);
             v.instanceOid = OidToText(vb.oid);
             column.cursor = v.instanceOid;
+            if (taken != nullptr) {
+                (*taken)[static_cast<size_t>(k)] = 1;
+            }
         } else {
             v.value = "(NULL)";
             v.instanceOid = cell;
@@ -383,9 +419,449 @@ void QxSNMPRequest::FetchAsync(Callback callback, void* owner, bool first) {
     if (!active) {
         return;
     }
+    if (IsTable(vars.kind) && UseBulk()) {
+        if (QxSNMPSession::Global() == nullptr) {
+            throw QxError::Framework(6);
+        }
+        if (first) {
+            StartWalk();
+        }
+        if (BufferedStepReady()) {
+            PostBufferedStep(callback, owner);
+        } else if (ahead_ != 0) {
+            // The rows come with the GETBULK already on its way.
+            ownerWaiting_ = true;
+            waitingCallback_ = callback;
+            waitingOwner_ = owner;
+            ++outstanding;
+        } else {
+            SendBulk(callback, owner);
+        }
+        return;
+    }
     Pdu pdu = BuildFetch(first);
     QxPduType type = pdu.type;
     SendAsync(type, std::move(pdu), callback, owner, true);
+}
+
+std::string QxSNMPRequest::TakeWalkNote() {
+    std::string note;
+    note.swap(walkNote_);
+    return note;
+}
+
+bool QxSNMPRequest::UseBulk() const {
+    if (!getBulk || security.version == 0) {
+        return false;
+    }
+    QxSNMPSession* session = QxSNMPSession::Global();
+    return session != nullptr && !session->BulkRefused(device);
+}
+
+void QxSNMPRequest::StartWalk() {
+    CheckKind();
+    CancelAhead();
+    walk_.assign(static_cast<size_t>(vars.Count()), WalkColumn{});
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (vars.IsReadable(i)) {
+            vars.Entry(i).instanceOid.clear();
+            walk_[static_cast<size_t>(i)].cursor = vars.GetOid(i);
+        }
+    }
+    walkNote_.clear();
+    int columns = std::max(1, static_cast<int>(vars.Count()));
+    maxRepetitions_ = std::clamp(MaxBulkBindings / columns, 1, BulkRows);
+}
+
+bool QxSNMPRequest::BufferedStepReady() {
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i)) {
+            continue;
+        }
+        const WalkColumn& column = Column(i);
+        if (!column.ended && column.ahead.empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One step made of answers already received: each still walking column offers the first answer
+// past its cursor, which is what a get-next from the cursor would answer, and the step is cut
+// by the same rules as a get-next answer. A column whose cell belongs to a later row keeps its
+// answer for that row; a column that ends drops what it had received beyond its end.
+QxSNMPRequest::Step QxSNMPRequest::BufferedStep() {
+    Pdu asked;
+    asked.type = QxPduType::GetNext;
+    QxSNMPAnswer offered;
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i)) {
+            continue;
+        }
+        WalkColumn& column = Column(i);
+        if (column.ended) {
+            continue;
+        }
+        QxVb from;
+        from.oid = column.cursorOid.empty() ? OidFromText(column.cursor) : column.cursorOid;
+        asked.vbs.push_back(std::move(from));
+        asked.entries.push_back(i);
+        offered.vbs.push_back(column.ahead.front());
+    }
+    if (asked.entries.empty()) {
+        return {false, true};
+    }
+    std::vector<char> taken(asked.entries.size(), 0);
+    Step step = ProcessRow(asked, offered, &taken);
+    for (size_t k = 0; k < asked.entries.size(); ++k) {
+        WalkColumn& column = walk_[static_cast<size_t>(asked.entries[k])];
+        if (column.ended) {
+            column.ahead.clear();
+            column.cursorOid.clear();
+        } else if (taken[k] != 0 && !column.ahead.empty()) {
+            column.cursorOid = std::move(column.ahead.front().oid);
+            column.ahead.pop_front();
+        }
+    }
+    return step;
+}
+
+QxSNMPRequest::Pdu QxSNMPRequest::BuildBulk() {
+    Pdu pdu;
+    pdu.type = QxPduType::GetBulk;
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i)) {
+            continue;
+        }
+        WalkColumn& column = Column(i);
+        // Columns that still hold answers are not asked again until they have used them.
+        if (column.ended || !column.ahead.empty()) {
+            continue;
+        }
+        QxVb vb;
+        vb.oid = OidFromText(column.cursor);
+        pdu.vbs.push_back(std::move(vb));
+        pdu.entries.push_back(i);
+    }
+    return pdu;
+}
+
+// Takes a GETBULK answer into the columns: the k-th binding of each repetition belongs to the
+// k-th column asked. An answer cut short by the agent (its message size) makes the next ones
+// smaller; tooBig, or an answer without a binding for every column, is asked again at half the
+// size. Any other agent error, and silence after the retries, end the use of GETBULK.
+QxSNMPRequest::BulkOutcome QxSNMPRequest::TakeBulk(int status, const Pdu& asked,
+                                                   const QxSNMPAnswer& answer) {
+    size_t columns = asked.entries.size();
+    bool tooSmall = status == 0 && answer.vbs.size() < columns;
+    if ((status == TooBig || tooSmall) && maxRepetitions_ > 1) {
+        maxRepetitions_ = std::max(1, maxRepetitions_ / 2);
+        return BulkOutcome::Resend;
+    }
+    if (status != 0) {
+        if (status == TimedOut || (status >= TooBig && status <= LastAgentError)) {
+            return BulkOutcome::FallBack;
+        }
+        QxMessages::Mapped mapped = QxMessages::MapStatus(status);
+        throw QxError(mapped.text, mapped.code);
+    }
+    if (tooSmall) {
+        return BulkOutcome::FallBack;
+    }
+    for (size_t j = 0; j < answer.vbs.size(); ++j) {
+        walk_[static_cast<size_t>(asked.entries[j % columns])].ahead.push_back(answer.vbs[j]);
+    }
+    size_t full = columns * static_cast<size_t>(maxRepetitions_);
+    if (answer.vbs.size() < full && answer.vbs.back().type != QxVb::EndOfMibView) {
+        maxRepetitions_ = std::max(1, maxRepetitions_ / 2);
+    }
+    return BulkOutcome::Filled;
+}
+
+void QxSNMPRequest::FallBackToGetNext() {
+    if (QxSNMPSession* session = QxSNMPSession::Global()) {
+        session->RefuseBulk(device);
+    }
+    CancelAhead();
+    for (WalkColumn& column : walk_) {
+        column.ahead.clear();
+        column.cursorOid.clear();
+    }
+    walkNote_ = BulkFallbackNote;
+}
+
+void QxSNMPRequest::SendBulk(Callback callback, void* owner) {
+    QxSNMPSession* session = QxSNMPSession::Global();
+    auto asked = std::make_shared<Pdu>(BuildBulk());
+    QxSNMPTarget target = MakeTarget();
+    target.maxRepetitions = maxRepetitions_;
+    auto handle = std::make_shared<long>(0);
+    *handle =
+        session->SendAsync(QxPduType::GetBulk, target, asked->vbs,
+                           [this, asked, handle, callback, owner](const QxSNMPAnswer& answer) {
+                               CompleteBulk(*handle, *asked, callback, owner, answer);
+                           });
+    inFlight_.insert(*handle);
+    ++outstanding;
+}
+
+void QxSNMPRequest::PostBufferedStep(Callback callback, void* owner) {
+    QxSNMPSession* session = QxSNMPSession::Global();
+    auto handle = std::make_shared<long>(0);
+    *handle = session->Post([this, handle, callback, owner](const QxSNMPAnswer&) {
+        CompleteBuffered(*handle, callback, owner);
+    });
+    inFlight_.insert(*handle);
+    ++outstanding;
+}
+
+void QxSNMPRequest::CompleteBulk(long handle, const Pdu& asked, Callback callback, void* owner,
+                                 const QxSNMPAnswer& answer) {
+    inFlight_.erase(handle);
+    std::shared_ptr<bool> alive = alive_;
+    ++completing_;
+    struct CountOut {
+        QxSNMPRequest* request;
+        std::shared_ptr<bool> alive;
+        ~CountOut() {
+            if (*alive) {
+                --request->completing_;
+                --request->outstanding;
+            }
+        }
+    } countOut{this, alive};
+
+    QxSNMPError result;
+    result.errorIndex = answer.errorIndex;
+    result.agentAddress = answer.agentAddress;
+    result.agentPort = answer.agentPort;
+    Step step;
+    try {
+        if (Continue(TakeBulk(answer.status, asked, answer), callback, owner, step)) {
+            return;
+        }
+        QxMessages::Mapped ok = QxMessages::MapStatus(0);
+        result.code = ok.code;
+        result.text = ok.text;
+    } catch (const QxError& e) {
+        result.code = e.Code();
+        result.text = e.Text();
+        step = {false, true};
+    }
+    Deliver(step, std::move(result), callback, owner);
+}
+
+bool QxSNMPRequest::Continue(BulkOutcome outcome, Callback callback, void* owner, Step& step) {
+    if (outcome == BulkOutcome::FallBack) {
+        FallBackToGetNext();
+    }
+    if (outcome != BulkOutcome::FallBack && BufferedStepReady()) {
+        SendAhead();
+        step = BufferedStep();
+        return false;
+    }
+    if (!active) {
+        step = {false, true}; // stopped: nothing more is asked
+        return false;
+    }
+    if (outcome == BulkOutcome::FallBack) {
+        Pdu again = BuildFetch(false);
+        QxPduType type = again.type;
+        SendAsync(type, std::move(again), callback, owner, true);
+        return true; // the owner hears from the get-next step
+    }
+    SendBulk(callback, owner); // asked again smaller, or for the columns still empty
+    return true;
+}
+
+void QxSNMPRequest::SendAhead() {
+    if (ahead_ != 0 || !active || !UseBulk() || walk_.size() != static_cast<size_t>(vars.Count())) {
+        return;
+    }
+    auto asked = std::make_shared<Pdu>();
+    asked->type = QxPduType::GetBulk;
+    auto from = std::make_shared<std::vector<QxOid>>();
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i)) {
+            continue;
+        }
+        const WalkColumn& column = walk_[static_cast<size_t>(i)];
+        if (column.ended) {
+            continue;
+        }
+        if (column.ahead.empty() || column.ahead.size() > static_cast<size_t>(maxRepetitions_)) {
+            return; // asked for in the usual way, or enough in hand
+        }
+        const QxVb& last = column.ahead.back();
+        // A column whose answers already leave it ends within what it holds.
+        if (last.type == QxVb::EndOfMibView || !InColumn(vars.BaseOid(i), OidToText(last.oid))) {
+            continue;
+        }
+        QxVb vb;
+        vb.oid = last.oid;
+        asked->vbs.push_back(std::move(vb));
+        asked->entries.push_back(i);
+        from->push_back(last.oid);
+    }
+    if (asked->entries.empty()) {
+        return;
+    }
+    QxSNMPSession* session = QxSNMPSession::Global();
+    QxSNMPTarget target = MakeTarget();
+    target.maxRepetitions = maxRepetitions_;
+    auto handle = std::make_shared<long>(0);
+    try {
+        *handle = session->SendAsync(QxPduType::GetBulk, target, asked->vbs,
+                                     [this, asked, from, handle](const QxSNMPAnswer& answer) {
+                                         CompleteAhead(*handle, *asked, *from, answer);
+                                     });
+    } catch (const QxError&) {
+        return; // the usual exchange, when it comes to it, reports what is wrong
+    }
+    ahead_ = *handle;
+    inFlight_.insert(ahead_);
+}
+
+void QxSNMPRequest::CancelAhead() {
+    if (ahead_ != 0) {
+        if (QxSNMPSession* session = QxSNMPSession::Global()) {
+            session->Cancel(ahead_);
+        }
+        inFlight_.erase(ahead_);
+        ahead_ = 0;
+    }
+    if (ownerWaiting_) {
+        // A new walk or get-next replaces the step that waited for it.
+        ownerWaiting_ = false;
+        --outstanding;
+    }
+}
+
+// Takes the answer of a GETBULK sent ahead into the columns it asked for, where a column still
+// ends with the OID it was asked from (a column that ended or started again meanwhile takes
+// nothing). False when the answer brought nothing usable: the usual exchange is asked then.
+bool QxSNMPRequest::TakeAhead(const Pdu& asked, const std::vector<QxOid>& from,
+                              const QxSNMPAnswer& answer) {
+    size_t columns = asked.entries.size();
+    if (answer.status != 0 || answer.vbs.size() < columns) {
+        if (answer.status == TooBig && maxRepetitions_ > 1) {
+            maxRepetitions_ = std::max(1, maxRepetitions_ / 2);
+        }
+        return false;
+    }
+    if (walk_.size() != static_cast<size_t>(vars.Count())) {
+        return false;
+    }
+    std::vector<char> takes(columns, 0);
+    for (size_t k = 0; k < columns; ++k) {
+        const WalkColumn& column = walk_[static_cast<size_t>(asked.entries[k])];
+        const QxOid& tail = column.ahead.empty() ? column.cursorOid : column.ahead.back().oid;
+        takes[k] = !column.ended && tail == from[k] ? 1 : 0;
+    }
+    for (size_t j = 0; j < answer.vbs.size(); ++j) {
+        if (takes[j % columns] != 0) {
+            walk_[static_cast<size_t>(asked.entries[j % columns])].ahead.push_back(answer.vbs[j]);
+        }
+    }
+    size_t full = columns * static_cast<size_t>(maxRepetitions_);
+    if (answer.vbs.size() < full && answer.vbs.back().type != QxVb::EndOfMibView) {
+        maxRepetitions_ = std::max(1, maxRepetitions_ / 2);
+    }
+    return true;
+}
+
+void QxSNMPRequest::CompleteAhead(long handle, const Pdu& asked, const std::vector<QxOid>& from,
+                                  const QxSNMPAnswer& answer) {
+    inFlight_.erase(handle);
+    ahead_ = 0;
+    bool filled = TakeAhead(asked, from, answer);
+    if (!ownerWaiting_) {
+        if (filled) {
+            SendAhead();
+        }
+        return;
+    }
+    ownerWaiting_ = false;
+    Callback callback = waitingCallback_;
+    void* owner = waitingOwner_;
+    std::shared_ptr<bool> alive = alive_;
+    ++completing_;
+    struct CountOut {
+        QxSNMPRequest* request;
+        std::shared_ptr<bool> alive;
+        ~CountOut() {
+            if (*alive) {
+                --request->completing_;
+                --request->outstanding;
+            }
+        }
+    } countOut{this, alive};
+
+    QxSNMPError result;
+    result.errorIndex = answer.errorIndex;
+    result.agentAddress = answer.agentAddress;
+    result.agentPort = answer.agentPort;
+    Step step;
+    try {
+        // Without rows from it, the owner's step goes out as a usual GETBULK, whose outcome
+        // decides (smaller, fall back, or the error).
+        if (Continue(filled ? BulkOutcome::Filled : BulkOutcome::Resend, callback, owner, step)) {
+            return;
+        }
+        QxMessages::Mapped ok = QxMessages::MapStatus(0);
+        result.code = ok.code;
+        result.text = ok.text;
+    } catch (const QxError& e) {
+        result.code = e.Code();
+        result.text = e.Text();
+        step = {false, true};
+    }
+    Deliver(step, std::move(result), callback, owner);
+}
+
+void QxSNMPRequest::CompleteBuffered(long handle, Callback callback, void* owner) {
+    inFlight_.erase(handle);
+    std::shared_ptr<bool> alive = alive_;
+    ++completing_;
+    struct CountOut {
+        QxSNMPRequest* request;
+        std::shared_ptr<bool> alive;
+        ~CountOut() {
+            if (*alive) {
+                --request->completing_;
+                --request->outstanding;
+            }
+        }
+    } countOut{this, alive};
+
+    QxSNMPError result;
+    QxMessages::Mapped ok = QxMessages::MapStatus(0);
+    result.code = ok.code;
+    result.text = ok.text;
+    result.agentAddress = device.address;
+    result.agentPort = device.port;
+    Step step;
+    try {
+        if (!BufferedStepReady()) {
+            // The walk was started again meanwhile: its first rows are asked for now.
+            SendBulk(callback, owner);
+            return;
+        }
+        SendAhead();
+        step = BufferedStep();
+    } catch (const QxError& e) {
+        result.code = e.Code();
+        result.text = e.Text();
+        step = {false, true};
+    }
+    Deliver(step, std::move(result), callback, owner);
+}
+
+void QxSNMPRequest::Deliver(Step step, QxSNMPError result, Callback callback, void* owner) {
+    result.done = step.done;
+    if (callback != nullptr) {
+        callback(owner, result, vars);
+    }
 }
 
 void QxSNMPRequest::Store(const std::string& selection, const ValueSource& valueSource) {

@@ -16,6 +16,7 @@
 #include <cctype>
 #include <chrono>
 #include <deque>
+#include <set>
 #include <unordered_map>
 
 namespace {
@@ -190,6 +191,7 @@ struct QxSNMPSession::Impl {
     std::vector<long> resendDue; // exchanges to send again on a new channel
     long lastTicket = 0;
     bool processing = false;
+    std::set<std::pair<std::string, std::uint16_t>> bulkRefused;
 
     ~Impl() {
         // At process end nothing is called back: the owners of the completions are gone.
@@ -356,7 +358,7 @@ struct QxSNMPSession::Impl {
                 const QxSNMPSecurity& s = r.target.security;
                 channel.Send(ticket, r.type, r.vbs, r.target.scope, s.securityLevel,
                              r.type == QxPduType::Set ? s.writeCommunity : s.readCommunity,
-                             r.target.timeout);
+                             r.target.timeout, r.target.maxRepetitions);
             } catch (const QxError&) {
                 QxSNMPAnswer failed;
                 failed.status = NetSnmpStatus::UnknownEngineId;
@@ -415,7 +417,7 @@ struct QxSNMPSession::Impl {
         const std::string& community = type == QxPduType::Set ? s.writeCommunity : s.readCommunity;
         try {
             channel.Send(ticket, type, vbs, target.scope, s.securityLevel, community,
-                         target.timeout);
+                         target.timeout, target.maxRepetitions);
         } catch (...) {
             records.erase(ticket);
             throw;
@@ -484,6 +486,26 @@ long QxSNMPSession::SendAsync(QxPduType type, const QxSNMPTarget& target,
     long ticket = impl_->Start(type, target, vbs, std::move(done), false, discovering);
     SnmpGlobal().eventProcessor.Attach();
     return ticket;
+}
+
+long QxSNMPSession::Post(Completion done) {
+    long ticket = ++impl_->lastTicket;
+    Impl::Record& record = impl_->records[ticket];
+    record.done = std::move(done);
+    record.answered = true;
+    impl_->ready.push_back(ticket);
+    if (!impl_->processing) {
+        SnmpGlobal().eventProcessor.Wake();
+    }
+    return ticket;
+}
+
+bool QxSNMPSession::BulkRefused(const QxSNMPDevice& device) const {
+    return impl_->bulkRefused.count({device.address, device.port}) != 0;
+}
+
+void QxSNMPSession::RefuseBulk(const QxSNMPDevice& device) {
+    impl_->bulkRefused.insert({device.address, device.port});
 }
 
 void QxSNMPSession::Cancel(long handle) {

@@ -16,8 +16,9 @@ struct QxSNMPTarget {
     QxSNMPDevice device;
     QxSNMPScope scope;
     QxSNMPSecurity security;
-    std::int32_t timeout = 100; // hundredths of a second per attempt
-    std::int32_t retries = 1;   // attempts after the first
+    std::int32_t timeout = 100;      // hundredths of a second per attempt
+    std::int32_t retries = 1;        // attempts after the first
+    std::int32_t maxRepetitions = 0; // GETBULK only (non-repeaters are always 0)
 };
 
 // What came back.
@@ -33,7 +34,7 @@ struct QxSNMPAnswer {
     std::uint16_t agentPort = 0;
 };
 
-enum class QxPduType { Get, GetNext, Set };
+enum class QxPduType { Get, GetNext, Set, GetBulk };
 
 // The global session: the program's one way to exchange PDUs with agents. Underneath it keeps
 // one engine session per distinct target (address, port, version, retry count and SNMPv3
@@ -72,6 +73,17 @@ public:
     // ProcessPendingEvents, with the answer (status -5 after the last retry timed out).
     long SendAsync(QxPduType type, const QxSNMPTarget& target, const std::vector<QxVb>& vbs,
                    Completion done);
+
+    // An outcome that needs no exchange (a row already received), delivered like an answer:
+    // returns a handle (> 0), and `done` runs later from ProcessPendingEvents with a success
+    // answer that has no bindings. Posted from inside a completion, it runs right after that
+    // completion; otherwise the pump is woken for it at once.
+    long Post(Completion done);
+
+    // Agents that answered a GETBULK with an error or not at all: walked with get-next for
+    // the rest of the session.
+    bool BulkRefused(const QxSNMPDevice& device) const;
+    void RefuseBulk(const QxSNMPDevice& device);
 
     // The completion of this handle will never run. Safe for finished or unknown handles.
     void Cancel(long handle);

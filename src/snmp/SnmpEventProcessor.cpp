@@ -14,6 +14,7 @@
 struct SnmpEventProcessor::Impl {
     bool started = false;
     bool busy = false;
+    bool wakePending = false;
     QPointer<QTimer> timer;
     std::map<int, QPointer<QSocketNotifier>> sockets;
     // Sockets that became readable while processing ran; their watchers are off until it ends.
@@ -133,6 +134,23 @@ void SnmpEventProcessor::UnwatchSocket(int fd) {
 bool SnmpEventProcessor::IsProcessing() const {
     const QxSNMPSession* session = QxSNMPSession::Global();
     return impl_->busy || (session != nullptr && session->IsProcessing());
+}
+
+void SnmpEventProcessor::Wake() {
+    Attach();
+    if (!impl_->started || !impl_->timer || impl_->wakePending) {
+        return;
+    }
+    impl_->wakePending = true;
+    QMetaObject::invokeMethod(
+        impl_->timer.data(),
+        [this] {
+            impl_->wakePending = false;
+            if (impl_->started && !IsProcessing()) {
+                Process();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void SnmpEventProcessor::Tick() {

@@ -33,6 +33,10 @@ public:
     void WatchSocket(int fd);
     void UnwatchSocket(int fd);
 
+    // Processes the session's pending events as soon as the event loop runs again (an outcome
+    // posted without an exchange), instead of at the next tick.
+    void Wake();
+
     // True while a tick or a socket event is being processed.
     bool IsProcessing() const;
 

@@ -69,6 +69,24 @@ TEST(QxCommandLine, MarkerRules) {
     EXPECT_EQ(pw->g.security.privProtocol, 9);
 }
 
+// "/b0" keeps walks on get-next; without it (older command lines) GETBULK stays on. Only a
+// number after the marker counts, so a path argument is never taken for the switch.
+TEST(QxCommandLine, BulkSwitch) {
+    struct Case {
+        std::vector<std::string> args;
+        bool bulk;
+    } cases[] = {
+        {{"/I127.0.0.1", "/v1"}, true},    {{"/I127.0.0.1", "/v1", "/b0"}, false},
+        {{"/b0", "/v3", "/nuser"}, false}, {{"/b0", "/b1"}, true},
+        {{"/b0", "/usr/bin/true"}, false}, {{"--data=/build/x"}, true},
+    };
+    for (const Case& c : cases) {
+        auto p = ParseArgs(c.args);
+        EXPECT_EQ(p->result, QxCommandLine::Result::Ok);
+        EXPECT_EQ(p->g.getBulk, c.bulk) << c.args.back();
+    }
+}
+
 TEST(QxCommandLine, IntegerValuesAreStrict) {
     for (const char* bad : {"/v", "/vx", "/v1x", "/v 1", "/v99999999999"}) {
         EXPECT_THROW(ParseArgs({bad}), QxError) << bad;

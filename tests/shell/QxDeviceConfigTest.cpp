@@ -197,6 +197,50 @@ TEST_F(DeviceConfigTest, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(QxDeviceConfig::Write(Path("no/such/folder/x.cfg"), SampleValues()));
 }
 
+// GetBulk is an optional key: older files without it walk with GETBULK, only 0 turns it off,
+// and a rewrite by the settings dialog (which does not know it) keeps the key the file has.
+TEST_F(DeviceConfigTest, GetBulkKeyIsOptionalAndSurvivesARewrite) {
+    struct Case {
+        const char* line;
+        bool bulk;
+    } cases[] = {{"", true},
+                 {"GetBulk=0", false},
+                 {"GetBulk=1", true},
+                 {"GetBulk=no", true},
+                 {"getbulk=0", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        QxSNMPGlobal g;
+        g.getBulk = !c.bulk;
+        QxSettingsTexts texts;
+        ASSERT_TRUE(QxDeviceConfig::Read(
+            Write("b.cfg", std::string("[Program Information]\r\nVersion=1\r\n") + c.line), g,
+            texts));
+        EXPECT_EQ(g.getBulk, c.bulk);
+    }
+
+    EXPECT_EQ(QxDeviceConfig::Format(SampleValues()).find("GetBulk"), std::string::npos);
+    std::string path = Path("rewrite.cfg");
+    QxDeviceConfig::Values off = SampleValues();
+    off.getBulk = "0";
+    ASSERT_TRUE(QxDeviceConfig::Write(path, off));
+    EXPECT_EQ(QxIni(path).ReadString("Program Information", "GetBulk", "absent"), "0");
+    QxDeviceConfig::Values dialog = SampleValues(); // knows nothing of the key
+    dialog.version = "1";
+    ASSERT_TRUE(QxDeviceConfig::Write(path, dialog));
+    EXPECT_EQ(QxIni(path).ReadString("Program Information", "GetBulk", "absent"), "0");
+    EXPECT_EQ(QxIni(path).ReadString("Program Information", "Version", ""), "1");
+    QxSNMPGlobal g;
+    QxSettingsTexts texts;
+    ASSERT_TRUE(QxDeviceConfig::Read(path, g, texts));
+    EXPECT_FALSE(g.getBulk);
+    // A file without the key stays without it.
+    std::string plain = Path("plain.cfg");
+    ASSERT_TRUE(QxDeviceConfig::Write(plain, SampleValues()));
+    ASSERT_TRUE(QxDeviceConfig::Write(plain, dialog));
+    EXPECT_EQ(QxIni(plain).ReadString("Program Information", "GetBulk", "absent"), "absent");
+}
+
 TEST_F(DeviceConfigTest, SuiteModeAndLocation) {
     struct {
         const char* folder;
