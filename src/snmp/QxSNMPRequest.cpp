@@ -72,6 +72,27 @@ struct QxSNMPRequest::Pdu {
     std::vector<int> entries;
 };
 
+// Counts one exchange's completion in while it runs and out exactly once, whatever the rest
+// does: a callback may raise (the binding errors do) or destroy the request.
+class QxSNMPRequest::CompletionScope {
+public:
+    explicit CompletionScope(QxSNMPRequest* request) : request_(request), alive_(request->alive_) {
+        ++request_->completing_;
+    }
+    ~CompletionScope() {
+        if (*alive_) {
+            --request_->completing_;
+            --request_->outstanding;
+        }
+    }
+    CompletionScope(const CompletionScope&) = delete;
+    CompletionScope& operator=(const CompletionScope&) = delete;
+
+private:
+    QxSNMPRequest* request_;
+    std::shared_ptr<bool> alive_;
+};
+
 QxSNMPRequest::QxSNMPRequest() {
     LoadDefaults();
 }
@@ -619,17 +640,7 @@ void QxSNMPRequest::CompleteBulk(long handle, const Pdu& asked, Callback callbac
                                  const QxSNMPAnswer& answer) {
     inFlight_.erase(handle);
     std::shared_ptr<bool> alive = alive_;
-    ++completing_;
-    struct CountOut {
-        QxSNMPRequest* request;
-        std::shared_ptr<bool> alive;
-        ~CountOut() {
-            if (*alive) {
-                --request->completing_;
-                --request->outstanding;
-            }
-        }
-    } countOut{this, alive};
+    CompletionScope scope(this);
 
     QxSNMPError result;
     result.errorIndex = answer.errorIndex;
@@ -785,17 +796,7 @@ void QxSNMPRequest::CompleteAhead(long handle, const Pdu& asked, const std::vect
     Callback callback = waitingCallback_;
     void* owner = waitingOwner_;
     std::shared_ptr<bool> alive = alive_;
-    ++completing_;
-    struct CountOut {
-        QxSNMPRequest* request;
-        std::shared_ptr<bool> alive;
-        ~CountOut() {
-            if (*alive) {
-                --request->completing_;
-                --request->outstanding;
-            }
-        }
-    } countOut{this, alive};
+    CompletionScope scope(this);
 
     QxSNMPError result;
     result.errorIndex = answer.errorIndex;
@@ -822,17 +823,7 @@ void QxSNMPRequest::CompleteAhead(long handle, const Pdu& asked, const std::vect
 void QxSNMPRequest::CompleteBuffered(long handle, Callback callback, void* owner) {
     inFlight_.erase(handle);
     std::shared_ptr<bool> alive = alive_;
-    ++completing_;
-    struct CountOut {
-        QxSNMPRequest* request;
-        std::shared_ptr<bool> alive;
-        ~CountOut() {
-            if (*alive) {
-                --request->completing_;
-                --request->outstanding;
-            }
-        }
-    } countOut{this, alive};
+    CompletionScope scope(this);
 
     QxSNMPError result;
     QxMessages::Mapped ok = QxMessages::MapStatus(0);
@@ -926,19 +917,7 @@ void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, v
                              bool processAnswer, const QxSNMPAnswer& answer) {
     inFlight_.erase(handle);
     std::shared_ptr<bool> alive = alive_;
-    ++completing_;
-    // The exchange is counted out exactly once, whatever the rest does: a callback may raise
-    // (the binding errors do) or destroy this request.
-    struct CountOut {
-        QxSNMPRequest* request;
-        std::shared_ptr<bool> alive;
-        ~CountOut() {
-            if (*alive) {
-                --request->completing_;
-                --request->outstanding;
-            }
-        }
-    } countOut{this, alive};
+    CompletionScope scope(this);
 
     // A session closed under the exchange (its channel replaced because other credentials of
     // the same user were used) is a failure the owner must hear of, like any other; the

@@ -83,6 +83,7 @@ protected:
 
 private:
     struct Pdu;
+    class CompletionScope;
     struct Step {
         bool row = false;
         bool done = true;

@@ -32,6 +32,8 @@ constexpr const char* Pages[] = {
     "Basic Configuration / MIB II / IF Table",
     "Basic Configuration / System Log",
     "Basic Configuration / Time Management / System Time",
+    "Basic Configuration / MIB II / IF Counter",
+    "Bridge / Spanning Tree / STP Control",
 };
 
 // No single action may wait longer than an exchange can last (two attempts of the page's time
@@ -248,6 +250,26 @@ protected:
         }
     }
 
+    // One random action in a hand-made window: one of its buttons, or its close box.
+    void ActOnWindow(TForm& window) {
+        std::vector<TButton*> buttons;
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            auto* button = dynamic_cast<TButton*>(w);
+            if (button != nullptr && button->isVisible() && button->isEnabled() &&
+                button->window() == &window) {
+                buttons.push_back(button);
+            }
+        }
+        const int roll = Pick(10);
+        if (roll == 0) {
+            Timed("window close", [&] { window.Close(); });
+        } else if (roll < 6 && !buttons.empty()) {
+            TButton* button = buttons[static_cast<std::size_t>(Pick(static_cast<int>(buttons.size())))];
+            Timed("button " + button->Caption(), [&] { button->Click(); });
+            MessageScript::Clear();
+        }
+    }
+
     // One tick of the user: acts on the window that takes input now. Within a wait that takes
     // no input nothing happens, as a user's clicks do not land there either.
     void Tick() {
@@ -259,8 +281,11 @@ protected:
             if (!page->IsClosing()) {
                 ActOnPage(*page);
             }
-        } else if (auto* dialog = dynamic_cast<TForm*>(modal)) {
+        } else if (auto* dialog = dynamic_cast<TForm*>(modal);
+                   dialog != nullptr && FindIn<TCtrlBtnPanel>(dialog) != nullptr) {
             ActOnDialog(*dialog);
+        } else if (auto* window = dynamic_cast<TForm*>(modal)) {
+            ActOnWindow(*window);
         } else if (modal != nullptr) {
             // A box the script did not answer: the user closes it.
             Log("close a box");
@@ -309,7 +334,7 @@ TEST_F(ChaosTest, RandomClicksAtRandomMomentsAgainstASlowDevice) {
         for (int i = 0; i < pages && Clock::now() < end && !HasFailure(); ++i) {
             const std::string path = Pages[Pick(static_cast<int>(std::size(Pages)))];
             Log("open " + path);
-            QPointer<TConfigForm> page;
+            QPointer<TForm> page;
             // Closes the page once its time is up, so that every round ends.
             QTimer deadline;
             deadline.setSingleShot(true);
@@ -322,7 +347,7 @@ TEST_F(ChaosTest, RandomClicksAtRandomMomentsAgainstASlowDevice) {
                 }
             });
             PostCall(&window->Main(), [&] {
-                page = dynamic_cast<TConfigForm*>(QApplication::activeModalWidget());
+                page = dynamic_cast<TForm*>(QApplication::activeModalWidget());
                 user.start(Pick(50));
                 deadline.start(2000 + Pick(6000));
             });

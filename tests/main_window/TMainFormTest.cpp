@@ -100,6 +100,21 @@ protected:
         return std::make_unique<TMainForm>(
             std::move(args), folder.empty() ? Folder("standalone") : folder, nullptr, false);
     }
+    // The main window of a suite installation whose per-device file points at `device`, with
+    // its front panel polling; none when the file cannot be written.
+    std::unique_ptr<TMainForm> WithDevice(const TestAgent& device) {
+        std::string suite = Folder("velsyn_ems/bin");
+        QxDeviceConfig::Values file;
+        file.agentIp = "127.0.0.1";
+        file.agentPort = std::to_string(device.Port());
+        file.version = "1";
+        if (!QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file)) {
+            return nullptr;
+        }
+        return std::make_unique<TMainForm>(
+            std::vector<std::string>{"/I127.0.0.1", "/v1", "/Rreadcm", "/Wwritecm"}, suite,
+            nullptr, true);
+    }
     static std::vector<std::string> BoxTexts() {
         std::vector<std::string> texts;
         for (const auto& entry : MessageScript::Log()) {
@@ -170,15 +185,8 @@ TEST_F(MainFormTest, SuiteModeShowsTheSettingsEntryAndReadsTheFileBesideTheProgr
 // into the RMON menus, and stops its LED polls when it goes.
 TEST_F(MainFormTest, FrontPanelPollsTheDeviceFromStartUp) {
     TestAgent device(TestAgent::Kind::Simulator);
-    std::string suite = Folder("velsyn_ems/bin");
-    QxDeviceConfig::Values file;
-    file.agentIp = "127.0.0.1";
-    file.agentPort = std::to_string(device.Port());
-    file.version = "1";
-    ASSERT_TRUE(QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file));
-    auto form = std::make_unique<TMainForm>(
-        std::vector<std::string>{"/I127.0.0.1", "/v1", "/Rreadcm", "/Wwritecm"}, suite, nullptr,
-        true);
+    auto form = WithDevice(device);
+    ASSERT_NE(form, nullptr);
     ASSERT_NE(form->FrontPanel(), nullptr);
     EXPECT_EQ(form->FrontPanel()->StatusModeText(), "portStatusMode");
     EXPECT_EQ(form->FrontPanel()->RmonStateText(), "enabled");
@@ -274,15 +282,8 @@ TEST_F(MainFormTest, ClosingAsksFirst) {
 // of the poll still on its way to a device that has stopped answering.
 TEST_F(MainFormTest, ExitReleasesTheTitleAndStopsPollingAtOnce) {
     TestAgent device(TestAgent::Kind::Simulator);
-    std::string suite = Folder("velsyn_ems/bin");
-    QxDeviceConfig::Values file;
-    file.agentIp = "127.0.0.1";
-    file.agentPort = std::to_string(device.Port());
-    file.version = "1";
-    ASSERT_TRUE(QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file));
-    auto form = std::make_unique<TMainForm>(
-        std::vector<std::string>{"/I127.0.0.1", "/v1", "/Rreadcm", "/Wwritecm"}, suite, nullptr,
-        true);
+    auto form = WithDevice(device);
+    ASSERT_NE(form, nullptr);
     form->show();
     const std::string title = std::string(TMainForm::ModelCaption) + " : 127.0.0.1";
     ASSERT_TRUE(WaitUntil([&] { return TInstanceLink::Held(title, 200); }));
