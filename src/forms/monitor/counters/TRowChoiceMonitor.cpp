@@ -20,14 +20,15 @@ TRowChoiceMonitor::TRowChoiceMonitor(QWidget* owner, std::vector<std::string> ro
 
 TRowChoiceMonitor::~TRowChoiceMonitor() {
     StopReading();
-    if (chooser_ != nullptr) {
-        chooser_->OnSelectItem = nullptr;
-        chooser_->OnClick = nullptr;
-    }
+    // The binding gives the list its handler back first; then the list calls this no more.
     if (list_) {
         list_->AttachListView(nullptr, false);
         list_->UnbindControls(0);
         list_->UnbindControls(1);
+    }
+    if (chooser_ != nullptr) {
+        chooser_->OnSelectItem = nullptr;
+        chooser_->OnClick = nullptr;
     }
     Release(std::move(list_));
 }
