@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -170,8 +171,9 @@ bool SimAgent::Start(std::string& failure) {
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0); // master
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
-    const std::string listen = "udp:127.0.0.1:" + std::to_string(options_.port);
-    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, listen.c_str());
+    // The agent's port is opened below, so that its transport can be given the answer delay
+    // before the agent uses it.
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, "none");
 
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID,
                            NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
@@ -195,10 +197,9 @@ bool SimAgent::Start(std::string& failure) {
     init_sysORTable();
     init_snmp("ksw-sim");
     started_ = true;
-    if (init_master_agent() != 0) {
-        failure = "cannot listen on " + listen + " (is the port in use?)";
+    const std::string listen = "udp:127.0.0.1:" + std::to_string(options_.port);
+    if (init_master_agent() != 0 || !Listen(listen, failure))
         return false;
-    }
 
     try {
         Build();
@@ -214,6 +215,26 @@ bool SimAgent::Start(std::string& failure) {
             return false;
         }
         handlers_.push_back(std::move(handler));
+    }
+    return true;
+}
+
+bool SimAgent::Listen(const std::string& address, std::string& failure) {
+    netsnmp_transport* transport = netsnmp_transport_open_server("snmp", address.c_str());
+    if (transport == nullptr) {
+        failure = "cannot listen on " + address + " (is the port in use?)";
+        return false;
+    }
+    if (options_.delayMs > 0 || options_.jitterMs > 0) {
+        answerDelay_ = std::make_unique<SimAnswerDelay>(options_.delayMs, options_.jitterMs);
+        answerDelay_->Install(transport);
+    }
+    // The agent owns the transport from here, also when it refuses it.
+    if (netsnmp_register_agent_nsap(transport) == 0) {
+        if (answerDelay_)
+            answerDelay_->Release();
+        failure = "cannot serve requests on " + address;
+        return false;
     }
     return true;
 }
@@ -334,6 +355,17 @@ void SimAgent::WaitForRequests(bool discard) {
     constexpr long CapMicroseconds = 200000;
     if (block != 0 || timeout.tv_sec > 0 || timeout.tv_usec > CapMicroseconds)
         timeout = timeval{0, CapMicroseconds};
+    if (answerDelay_) {
+        // Wake up in time for the next held answer.
+        const auto due = answerDelay_->NextDue();
+        if (due != SimAnswerDelay::Clock::time_point::max()) {
+            const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(
+                due - SimAnswerDelay::Clock::now());
+            const long micro = std::max<long>(0, static_cast<long>(wait.count()));
+            if (micro < timeout.tv_sec * 1000000L + timeout.tv_usec)
+                timeout = timeval{micro / 1000000L, micro % 1000000L};
+        }
+    }
     const int count = select(fds, &readable, nullptr, nullptr, &timeout);
     if (count > 0) {
         if (discard) {
@@ -353,6 +385,10 @@ void SimAgent::WaitForRequests(bool discard) {
     }
     run_alarms();
     netsnmp_check_outstanding_agent_requests();
+    // Held answers leave also while a rebooting device drops new requests: they were on
+    // their way before the restart.
+    if (answerDelay_)
+        answerDelay_->SendDue();
 }
 
 void SimAgent::Serve() {
@@ -394,6 +430,8 @@ void SimAgent::Shutdown() {
         netsnmp_udp_com2Sec_free(e);
     }
     communities_.clear();
+    if (answerDelay_)
+        answerDelay_->Release(); // before the library closes the transport
     if (started_) {
         snmp_shutdown("ksw-sim");
         shutdown_agent();

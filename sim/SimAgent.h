@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimAnswerDelay.h"
 #include "SimDataFile.h"
 #include "SimDevice.h"
 #include "SimHandler.h"
@@ -16,7 +17,7 @@ struct com2SecEntry_s;
 // persistent file of the host (everything lives in a private temporary folder), with the
 // simulator's communities, SNMPv3 users and access rules, the library's own SNMPv3 MIB
 // modules, and the simulator's handlers over the device's objects; then answers requests
-// on 127.0.0.1 until SIGINT or SIGTERM.
+// on 127.0.0.1 until SIGINT or SIGTERM, each answer held for the delay of the options.
 class SimAgent {
 public:
     SimAgent(SimOptions options, SimDataFile data);
@@ -30,6 +31,7 @@ public:
 
 private:
     bool Start(std::string& failure);
+    bool Listen(const std::string& address, std::string& failure);
     void Build();
     void AddCommunityTable();
     void SyncCommunities();
@@ -45,6 +47,7 @@ private:
     SimDevice device_;
     std::vector<std::unique_ptr<SimHandler>> handlers_;
     std::vector<com2SecEntry_s*> communities_;
+    std::unique_ptr<SimAnswerDelay> answerDelay_; // only with --delay-ms or --jitter-ms
     bool started_ = false;
     bool rebootPending_ = false;
 };

@@ -34,6 +34,10 @@ SimOptions SimOptions::Parse(const std::vector<std::string>& args) {
             options.rows = Number(arg, value(), 0, 1000000);
         else if (arg == "--reboot-seconds")
             options.rebootSeconds = Number(arg, value(), 0, 3600);
+        else if (arg == "--delay-ms")
+            options.delayMs = Number(arg, value(), 0, 600000);
+        else if (arg == "--jitter-ms")
+            options.jitterMs = Number(arg, value(), 0, 600000);
         else if (arg == "--poe")
             options.poe = true;
         else if (arg == "--verbose")
@@ -47,8 +51,8 @@ SimOptions SimOptions::Parse(const std::vector<std::string>& args) {
 }
 
 std::string SimOptions::Usage() {
-    return "usage: ksw-sim [--port N] [--data FILE] [--poe] [--rows N] [--reboot-seconds N] "
-           "[--verbose]\n"
+    return "usage: ksw-sim [--port N] [--data FILE] [--poe] [--rows N] [--reboot-seconds N]\n"
+           "               [--delay-ms N [--jitter-ms M]] [--verbose]\n"
            "\n"
            "The simulated KSW-524P switch: an SNMP agent on udp:127.0.0.1:N.\n"
            "  --port N            UDP port on 127.0.0.1 (default 1161)\n"
@@ -59,6 +63,10 @@ std::string SimOptions::Usage() {
            "  --poe               front panel in PoE display mode (LED mode 2)\n"
            "  --rows N            serve a generated table of N rows at 1.3.6.1.4.1.32473.99.1.1\n"
            "  --reboot-seconds N  after a Reboot command stay silent N seconds (default 3)\n"
+           "  --delay-ms N        send every answer N milliseconds late, a slow or distant\n"
+           "                      device (default 0); requests are taken at once\n"
+           "  --jitter-ms M       add a random 0..M milliseconds to each answer's delay; answers\n"
+           "                      may then leave in another order than their requests came\n"
            "  --verbose           log every request on standard error\n"
            "  --help              this text\n"
            "\n"

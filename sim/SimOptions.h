@@ -11,6 +11,8 @@ struct SimOptions {
     bool verbose = false;  // log every request on standard error
     int rows = 0;          // rows of the generated benchmark table, 0 for none
     int rebootSeconds = 3; // silence after a Reboot command
+    int delayMs = 0;       // every answer held this long
+    int jitterMs = 0;      // plus a random 0..jitterMs per answer
     bool help = false;
 
     // Parses argv (without the program name). Throws std::invalid_argument with a message

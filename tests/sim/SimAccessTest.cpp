@@ -144,4 +144,54 @@ TEST(SimAccess, EndsCleanlyOnSigintAndSigterm) {
     }
 }
 
+// A slow device: every answer leaves no earlier than the delay, in every version; an SNMPv3
+// request (engine discovery first) still gets through, and jittered answers still make a
+// complete walk.
+TEST(SimAccess, DelaysEveryAnswer) {
+    using Clock = std::chrono::steady_clock;
+    constexpr auto Delay = std::chrono::milliseconds(250);
+    TestAgent agent(TestAgent::Kind::Simulator, {"--delay-ms", "250"});
+    const std::vector<std::vector<std::string>> versions = {
+        {"-v1", "-c", "public"},
+        {"-v2c", "-c", "readcm"},
+        {"-v3", "-u", "SHA_DES_User", "-l", "authPriv", "-a", "SHA", "-A", "shadespass1", "-x",
+         "DES", "-X", "shadespriv1"},
+    };
+    for (const auto& credentials : versions) {
+        SCOPED_TRACE(credentials[0]);
+        const auto start = Clock::now();
+        const ProgramResult r = SnmpTool(agent, credentials, {"-t", "2", "-r", "0"}).Get({SysName});
+        const auto elapsed = Clock::now() - start;
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(SnmpTool::Values(r.out)[SysName], "\"KSW-524P\"") << r.out << r.err;
+        // SNMPv3 asks the engine first: two exchanges, each delayed.
+        EXPECT_GE(elapsed, credentials[0] == "-v3" ? 2 * Delay : Delay);
+    }
+    // The agent ends cleanly with answers still held.
+    SnmpTool(agent, {"-v2c", "-c", "public"}, {"-t", "0.05", "-r", "0"}).Get({SysName});
+    EXPECT_EQ(agent.Stop(), 0) << agent.LogText();
+
+    TestAgent jittery(TestAgent::Kind::Simulator, {"--delay-ms", "5", "--jitter-ms", "20"});
+    for (const char* version : {"-v2c", "-v1"}) {
+        SCOPED_TRACE(version);
+        const auto ifIndex = SnmpTool::Values(
+            SnmpTool(jittery, {version, "-c", "public"}).Walk(".1.3.6.1.2.1.2.2.1.1").out);
+        EXPECT_EQ(ifIndex.size(), 28u);
+    }
+}
+
+TEST(SimAccess, RefusesBadDelayOptions) {
+    for (const std::vector<std::string>& options : {std::vector<std::string>{"--delay-ms"},
+                                                    {"--delay-ms", "-1"},
+                                                    {"--jitter-ms", "x"},
+                                                    {"--delay-ms", "2.5"}}) {
+        SCOPED_TRACE(options[0]);
+        std::vector<std::string> argv = {TestAgent::SimulatorPath()};
+        argv.insert(argv.end(), options.begin(), options.end());
+        const ProgramResult r = RunProgram(argv, std::chrono::seconds(10));
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_NE(r.err.find("--delay-ms N [--jitter-ms M]"), std::string::npos) << r.err;
+    }
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -45,8 +46,9 @@ constexpr unsigned char Probe[] = {0x30, 0x26,                                  
                                    0x03, 0x00,  // 1.3.6.1.2.1.1.3.0
                                    0x05, 0x00}; // NULL
 
-// Sends the probe to the port and waits a short while for any answer from it.
-bool Answers(int port) {
+// Sends the probe to the port and waits a short while (plus the answer delay the simulator
+// was given) for any answer from it.
+bool Answers(int port, std::chrono::milliseconds answerDelay) {
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
@@ -58,7 +60,8 @@ bool Answers(int port) {
     if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
         send(fd, Probe, sizeof Probe, 0) == static_cast<ssize_t>(sizeof Probe)) {
         pollfd p{fd, POLLIN, 0};
-        if (poll(&p, 1, 100) == 1 && (p.revents & POLLIN) != 0) {
+        const int wait = 100 + static_cast<int>(answerDelay.count());
+        if (poll(&p, 1, wait) == 1 && (p.revents & POLLIN) != 0) {
             unsigned char reply[1500];
             answered = recv(fd, reply, sizeof reply, 0) > 0;
         }
@@ -71,6 +74,16 @@ bool Answers(int port) {
 bool Reaped(pid_t pid, int& status) {
     const pid_t r = waitpid(pid, &status, WNOHANG);
     return r == pid || (r < 0 && errno == ECHILD);
+}
+
+// The longest time ksw-sim holds an answer with these options (--delay-ms plus --jitter-ms).
+std::chrono::milliseconds AnswerDelay(const std::vector<std::string>& args) {
+    long total = 0;
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--delay-ms" || args[i] == "--jitter-ms")
+            total += std::strtol(args[i + 1].c_str(), nullptr, 10);
+    }
+    return std::chrono::milliseconds(std::max(0L, total));
 }
 
 } // namespace
@@ -181,7 +194,9 @@ bool TestAgent::StartOnce(int port, std::string& failure) {
     }
     pid_ = pid;
 
-    const auto deadline = Clock::now() + StartLimit;
+    const auto answerDelay =
+        kind_ == Kind::Simulator ? AnswerDelay(extraArgs_) : std::chrono::milliseconds(0);
+    const auto deadline = Clock::now() + StartLimit + 2 * answerDelay;
     while (Clock::now() < deadline) {
         int status = 0;
         if (Reaped(pid_, status)) {
@@ -191,7 +206,7 @@ bool TestAgent::StartOnce(int port, std::string& failure) {
                       LogText();
             return false;
         }
-        if (Answers(port))
+        if (Answers(port, answerDelay))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

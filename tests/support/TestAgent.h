@@ -26,8 +26,10 @@ public:
     enum class Kind { Simulator, Snmpd };
 
     // Starts the agent with extra command-line arguments (ksw-sim options such as "--poe",
-    // "--rows", "100"; for snmpd any snmpd option). Throws std::runtime_error, with the
-    // agent's own output, when it cannot be started after a few attempts.
+    // "--rows", "100", or a slow device: "--delay-ms", "200", "--jitter-ms", "50"; for snmpd
+    // any snmpd option). The start-up probe waits for a delayed simulator's answer too. Throws
+    // std::runtime_error, with the agent's own output, when it cannot be started after a few
+    // attempts.
     explicit TestAgent(Kind kind = Kind::Simulator, std::vector<std::string> extraArgs = {});
     ~TestAgent();
 
