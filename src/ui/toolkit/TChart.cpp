@@ -104,9 +104,18 @@ void TChart::SetView3D(bool on) {
         pen.setWidth(1);
         series->line_->setPen(pen);
     }
-    // The ribbons stand out above and right of the lines: the plot area makes room for them.
-    chart()->setMargins(on ? QMargins(4, 4 + Depth3D, 4 + Depth3D, 4) : QMargins(4, 4, 4, 4));
+    ApplyMargins();
     viewport()->update();
+}
+
+// The ribbons of the 3D view stand out above and right of the lines, and the newest time label
+// is centred on the last point: the plot area leaves room for both.
+void TChart::ApplyMargins() {
+    const int depth = view3D_ ? Depth3D : 0;
+    const QMargins margins(4, 4 + depth, 4 + std::max(depth, labelRoom_), 4);
+    if (chart()->margins() != margins) {
+        chart()->setMargins(margins);
+    }
 }
 
 void TChart::ScheduleAxes() {
@@ -162,6 +171,8 @@ void TChart::UpdateAxes() {
         widest = std::max(widest, metrics.horizontalAdvance(ToQString(longest->Label(i))));
     }
     const bool upright = std::abs(xAxis_->labelsAngle()) >= 45;
+    labelRoom_ = upright ? metrics.height() / 2 : widest / 2;
+    ApplyMargins();
     const int extent = upright ? metrics.height() : std::max(widest, metrics.averageCharWidth());
     double plotWidth = chart()->plotArea().width();
     if (plotWidth < 1.0) {

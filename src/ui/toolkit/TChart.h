@@ -75,6 +75,7 @@ private:
     // The axes follow the points once the current event has been handled, not at every point.
     void ScheduleAxes();
     void DrawRibbon(QPainter& painter, const TChartSeries& series, const QRectF& plot) const;
+    void ApplyMargins();
 
     std::vector<std::unique_ptr<TChartSeries>> series_;
     QValueAxis* yAxis_ = nullptr;
@@ -83,6 +84,7 @@ private:
     double low_ = 0.0;
     double high_ = 1.0;
     int points_ = 0;
+    int labelRoom_ = 0; // half the widest time label
     bool view3D_ = false;
     bool axesPending_ = false;
 };

@@ -54,9 +54,9 @@ protected:
     }
 
     // Opens a window and waits for its opening reads; its poll timer is then stopped.
-    template <class Window> static std::unique_ptr<Window> Open() {
+    template <class Window> static std::unique_ptr<Window> Open(int limitMs = 15000) {
         auto form = std::make_unique<Window>(nullptr);
-        WaitOpened(*form);
+        WaitOpened(*form, limitMs);
         form->Timer1->SetEnabled(false);
         return form;
     }
@@ -65,10 +65,10 @@ protected:
 };
 
 // Waits until a window's opening reads have been answered (or have failed).
-inline void WaitOpened(TCounterMonitor& form) {
+inline void WaitOpened(TCounterMonitor& form, int limitMs = 15000) {
     const auto* chooser = dynamic_cast<const TRowChoiceMonitor*>(&form);
     EXPECT_TRUE(WaitUntil(
-        [&] { return !form.Reading() && (chooser == nullptr || !chooser->Listing()); }, 15000));
+        [&] { return !form.Reading() && (chooser == nullptr || !chooser->Listing()); }, limitMs));
 }
 
 // One tick of the poll timer, and its read waited for.

@@ -2,6 +2,7 @@
 #include "binding/QxSNMPRequest2Edits.h"
 #include "forms/monitor/counters/QxCounterReader.h"
 #include "forms/monitor/counters/TIF_Counters.h"
+#include "forms/monitor/counters/TIP_Counters.h"
 #include "forms/monitor/counters/TTpBridgePortInfo_Table.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TChart.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -254,6 +256,56 @@ TEST_F(OnePortMonitors, InterfaceRatesAreTheDevicesOwnInBothCounterWidths) {
                 EXPECT_NEAR(RateOf(Cell(list, 0, 6)), rate * 8, 0.5); // both shown to 0.1
                 EXPECT_NEAR(RateOf(Cell(list, 0, 7)), rate * 8 * 100 / speed, 0.051);
             }
+        }
+    }
+}
+
+// A slow device whose answers come 0.2 to 1.2 s late, polled at 1 s: every sample's rate is
+// the device's own within 5 %, and no read follows another sooner than one interval after its
+// answer (no burst of reads that fell due while one waited).
+TEST_F(OnePortMonitors, LateAnswersGiveTrueRatesAndNoBursts) {
+    TestAgent slow(TestAgent::Kind::Simulator, {"--delay-ms", "200", "--jitter-ms", "1000"});
+    PointModuleAt(slow.Port());
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<TCounterMonitor>()> open;
+        int counter;
+        double perSecond;
+    } windows[] = {
+        // The interfaces list is walked one row per exchange: 28 slow exchanges.
+        {"IF, port 1 octets",
+         [] { return std::unique_ptr<TCounterMonitor>(Open<TIF_Counters>(60000)); }, 0, 41.0 * 113},
+        {"IP, received datagrams",
+         [] { return std::unique_ptr<TCounterMonitor>(Open<TIP_Counters>()); }, 0, 40.0},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.name);
+        std::unique_ptr<TCounterMonitor> form = w.open();
+        std::vector<double> rates;
+        std::vector<std::uint64_t> elapsed;
+        int seen = form->Sampler().SampleCount();
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            const CounterSampler& sampler = form->Sampler();
+            if (sampler.SampleCount() == seen) {
+                return;
+            }
+            seen = sampler.SampleCount();
+            if (sampler.FigureOf(w.counter) == CounterSampler::Figure::Measured &&
+                sampler.Rate(w.counter)) {
+                rates.push_back(*sampler.Rate(w.counter));
+                elapsed.push_back(sampler.Elapsed());
+            }
+        });
+        watch.start(5);
+        form->Timer1->SetEnabled(true);
+        EXPECT_TRUE(WaitUntil([&] { return rates.size() >= 4; }, 20000));
+        form->Timer1->SetEnabled(false);
+        watch.stop();
+        for (size_t i = 0; i < rates.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_NEAR(rates[i], w.perSecond, w.perSecond * 0.05);
+            EXPECT_GE(elapsed[i], 95u); // hundredths of the device's time
         }
     }
 }
