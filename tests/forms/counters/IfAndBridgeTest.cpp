@@ -2,6 +2,7 @@
 #include "binding/QxSNMPRequest2Edits.h"
 #include "forms/monitor/counters/QxCounterReader.h"
 #include "forms/monitor/counters/TIF_Counters.h"
+#include "forms/monitor/counters/TIP_Counters.h"
 #include "forms/monitor/counters/TTpBridgePortInfo_Table.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TChart.h"
@@ -11,8 +12,13 @@
 #include "ui/toolkit/TLabel.h"
 #include "ui/toolkit/TPageControl.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,7 +40,7 @@ void PrimeAndMeasure(TCounterMonitor& form, const TestAgent& agent, const std::s
                      int row) {
     const TListView& list = *form.LV_Counters;
     EXPECT_EQ(list.ItemCount(), 0);
-    form.Timer1Timer();
+    Poll(form);
     ASSERT_GT(list.ItemCount(), row);
     for (int column : {Value, Delta, Rate, Peak}) {
         EXPECT_EQ(Cell(list, row, column), "0");
@@ -42,7 +48,7 @@ void PrimeAndMeasure(TCounterMonitor& form, const TestAgent& agent, const std::s
     const std::uint32_t firstTime = UpTimeOfLastRead(form);
     Spend(300);
     const std::uint64_t before = AgentValue(agent, oid);
-    form.Timer1Timer();
+    Poll(form);
     const std::uint64_t value = Number(Cell(list, row, Value));
     EXPECT_LE(before, value);
     EXPECT_LE(value, AgentValue(agent, oid));
@@ -51,7 +57,7 @@ void PrimeAndMeasure(TCounterMonitor& form, const TestAgent& agent, const std::s
     // Per second of the device's time between the two answers.
     const std::uint32_t elapsed = UpTimeOfLastRead(form) - firstTime;
     ASSERT_GT(elapsed, 0u);
-    EXPECT_EQ(Number(Cell(list, row, Rate)), delta * 100 / elapsed);
+    EXPECT_NEAR(RateOf(Cell(list, row, Rate)), delta * 100.0 / elapsed, 0.051);
 }
 
 TEST_F(OnePortMonitors, InterfaceCountersFollowTheChosenInterface) {
@@ -63,7 +69,11 @@ TEST_F(OnePortMonitors, InterfaceCountersFollowTheChosenInterface) {
     EXPECT_EQ(form->ST_Index->Caption(), "1");
     EXPECT_EQ(form->ST_Descr->Caption(), interfaces.Item(0)->SubItem(0));
     EXPECT_FALSE(form->ST_Descr->Caption().empty());
-    EXPECT_EQ(HeadingsOf(*form->LV_Counters), TCounterMonitor::Headings());
+    std::vector<std::string> headings = TCounterMonitor::Headings();
+    for (const std::string& more : TIF_Counters::MoreHeadings()) {
+        headings.push_back(more);
+    }
+    EXPECT_EQ(HeadingsOf(*form->LV_Counters), headings);
 
     PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.2.2.1.10.1", 0);
     EXPECT_EQ(Column(*form->LV_Counters, Name), InterfaceRows);
@@ -77,11 +87,13 @@ TEST_F(OnePortMonitors, InterfaceCountersFollowTheChosenInterface) {
 
     // Refresh reads the list again; monitoring goes on where it was.
     form->BT_Refresh->Click();
+    EXPECT_TRUE(form->Listing());
+    WaitOpened(*form);
     EXPECT_EQ(interfaces.ItemCount(), 28);
     EXPECT_EQ(form->ST_Index->Caption(), "3");
     const std::uint64_t before = Number(Cell(*form->LV_Counters, 6, Value));
     Spend(200);
-    form->Timer1Timer();
+    Poll(*form);
     EXPECT_GT(Number(Cell(*form->LV_Counters, 6, Value)), before);
 }
 
@@ -117,7 +129,7 @@ TEST_F(OnePortMonitors, BridgePortChartHoldsTheLastNDeltas) {
     std::vector<std::vector<std::uint64_t>> deltas(3);
     for (int poll = 1; poll <= 12; ++poll) {
         Spend(40);
-        form->Timer1Timer();
+        Poll(*form);
         const TListView& list = *form->LV_TpBridge_Port_Info;
         ASSERT_EQ(list.ItemCount(), 3);
         if (poll == 1) {
@@ -149,7 +161,7 @@ TEST_F(OnePortMonitors, BridgePortChartHoldsTheLastNDeltas) {
     form->BT_Stop->Click();
     const double last = chart.Series(0)->Y(9);
     Spend(50);
-    form->Timer1Timer();
+    Poll(*form);
     EXPECT_EQ(chart.Series(0)->Y(9), last);
     form->BT_Start->Click();
 
@@ -202,6 +214,179 @@ TEST_F(OnePortMonitors, ChoosingABridgePortMovesMonitoringThere) {
     PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.17.4.4.1.4.5", 1);
 }
 
+// The simulated device counts at fixed rates per port: port 1 receives 41 frames of 113
+// octets a second (93 % of them unicast), the uplink port 27 20,000 frames of 1,500 octets.
+// Over SNMPv1 the window reads the 32-bit counters, over SNMPv2c the 64-bit ones; the rates
+// are per second of the device's time, within 5 % of what it counts.
+TEST_F(OnePortMonitors, InterfaceRatesAreTheDevicesOwnInBothCounterWidths) {
+    const struct {
+        int version;
+        bool highCapacity;
+    } versions[] = {{0, false}, {1, true}};
+    const struct {
+        int row; // in the interfaces list
+        int counter;
+        double perSecond;
+    } expected[] = {{0, 0, 41.0 * 113}, {0, 1, 41.0 * 0.93}, {26, 0, 20000.0 * 1500}};
+    for (const auto& v : versions) {
+        SCOPED_TRACE("version " + std::to_string(v.version));
+        SnmpGlobal().security.version = static_cast<std::uint8_t>(v.version);
+        auto form = Open<TIF_Counters>();
+        EXPECT_EQ(form->AsksHighCapacity(), v.highCapacity);
+        const TListView& list = *form->LV_Counters;
+        for (const auto& e : expected) {
+            SCOPED_TRACE("row " + std::to_string(e.row) + ", counter " + std::to_string(e.counter));
+            form->LV_IFTableIndex->SetSelected(form->LV_IFTableIndex->Item(e.row));
+            form->LV_IFTableIndexClick();
+            Poll(*form);
+            Spend(1000);
+            Poll(*form);
+            ASSERT_EQ(form->Sampler().FigureOf(e.counter), CounterSampler::Figure::Measured);
+            EXPECT_EQ(form->Sampler().Wide(e.counter), v.highCapacity);
+            const double rate = RateOf(Cell(list, e.counter, Rate));
+            EXPECT_NEAR(rate, e.perSecond, e.perSecond * 0.05);
+            // One decimal.
+            const std::string text = Cell(list, e.counter, Rate);
+            ASSERT_GE(text.size(), 3u);
+            EXPECT_EQ(text[text.size() - 2], '.') << text;
+            if (e.counter == 0) {
+                // Octets: the bit rate, and the share of the port's speed it uses.
+                const double speed = e.row == 26 ? 1e9 : 1e8;
+                EXPECT_DOUBLE_EQ(form->Speed(), speed);
+                EXPECT_NEAR(RateOf(Cell(list, 0, 6)), rate * 8, 0.5); // both shown to 0.1
+                EXPECT_NEAR(RateOf(Cell(list, 0, 7)), rate * 8 * 100 / speed, 0.051);
+            }
+        }
+    }
+}
+
+// A slow device whose answers come 0.2 to 1.2 s late, polled at 1 s: every sample's rate is
+// the device's own within 5 %, and no read follows another sooner than one interval after its
+// answer (no burst of reads that fell due while one waited).
+TEST_F(OnePortMonitors, LateAnswersGiveTrueRatesAndNoBursts) {
+    TestAgent slow(TestAgent::Kind::Simulator, {"--delay-ms", "200", "--jitter-ms", "1000"});
+    PointModuleAt(slow.Port());
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<TCounterMonitor>()> open;
+        int counter;
+        double perSecond;
+    } windows[] = {
+        // The interfaces list is walked one row per exchange: 28 slow exchanges.
+        {"IF, port 1 octets",
+         [] { return std::unique_ptr<TCounterMonitor>(Open<TIF_Counters>(60000)); }, 0, 41.0 * 113},
+        {"IP, received datagrams",
+         [] { return std::unique_ptr<TCounterMonitor>(Open<TIP_Counters>()); }, 0, 40.0},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.name);
+        std::unique_ptr<TCounterMonitor> form = w.open();
+        std::vector<double> rates;
+        std::vector<std::uint64_t> elapsed;
+        int seen = form->Sampler().SampleCount();
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            const CounterSampler& sampler = form->Sampler();
+            if (sampler.SampleCount() == seen) {
+                return;
+            }
+            seen = sampler.SampleCount();
+            if (sampler.FigureOf(w.counter) == CounterSampler::Figure::Measured &&
+                sampler.Rate(w.counter)) {
+                rates.push_back(*sampler.Rate(w.counter));
+                elapsed.push_back(sampler.Elapsed());
+            }
+        });
+        watch.start(5);
+        form->Timer1->SetEnabled(true);
+        EXPECT_TRUE(WaitUntil([&] { return rates.size() >= 4; }, 20000));
+        form->Timer1->SetEnabled(false);
+        watch.stop();
+        for (size_t i = 0; i < rates.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_NEAR(rates[i], w.perSecond, w.perSecond * 0.05);
+            EXPECT_GE(elapsed[i], 95u); // hundredths of the device's time
+        }
+    }
+}
+
+// Arrow keys in the interfaces list move monitoring as a click does.
+TEST_F(OnePortMonitors, KeyboardSelectionMovesMonitoring) {
+    auto form = Open<TIF_Counters>();
+    form->show();
+    TListView& interfaces = *form->LV_IFTableIndex;
+    interfaces.SetFocus();
+    QTest::keyClick(&interfaces, Qt::Key_Down);
+    EXPECT_EQ(form->Monitored(), "2");
+    EXPECT_EQ(form->ST_Index->Caption(), "2");
+    EXPECT_EQ(form->CountersBinding()->request.vars.Entry(2).oid, "1.3.6.1.2.1.2.2.1.10.2");
+    QTest::keyClick(&interfaces, Qt::Key_Down);
+    QTest::keyClick(&interfaces, Qt::Key_Down);
+    EXPECT_EQ(form->Monitored(), "4");
+    EXPECT_EQ(form->ST_Index->Caption(), "4");
+    PrimeAndMeasure(*form, *sim_, "1.3.6.1.2.1.2.2.1.10.4", 0);
+
+    auto bridge = Open<TTpBridgePortInfo_Table>();
+    bridge->show();
+    bridge->LV_TpBridge_Port_Index->SetFocus();
+    QTest::keyClick(bridge->LV_TpBridge_Port_Index, Qt::Key_Down);
+    EXPECT_EQ(bridge->Monitored(), "2");
+    EXPECT_EQ(bridge->CountersBinding()->request.vars.Entry(2).oid, "1.3.6.1.2.1.17.4.4.1.3.2");
+}
+
+// Export writes the figures with the agent time of the sample, and the bridge window its
+// history, one point per line.
+TEST_F(OnePortMonitors, ExportSavesFiguresAndHistoryAsCsv) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("port.csv")).toStdString();
+    std::string suggested;
+    const auto ask = TCounterMonitor::AskExportFile;
+    TCounterMonitor::AskExportFile = [&](QWidget*, const std::string& name) {
+        suggested = name;
+        return path;
+    };
+    auto form = Open<TTpBridgePortInfo_Table>();
+    for (int poll = 0; poll < 3; ++poll) {
+        Spend(100);
+        Poll(*form);
+    }
+    form->BT_Export->Click();
+    TCounterMonitor::AskExportFile = ask;
+    EXPECT_EQ(suggested, "TpBridgePortInfo_Table.csv");
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2 + 3 + 2 + 30);
+    EXPECT_EQ(lines[0], QStringLiteral("Transparent Bridge Port Counter : 127.0.0.1"));
+    EXPECT_EQ(lines[1], QStringLiteral("Name,Value,Delta,Rate,Peak,Peak Occured at,Agent time "
+                                       "(1/100 s),Sampled at"));
+    const QString upTime = QString::number(form->Sampler().UpTime());
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Input Frames,")));
+    EXPECT_TRUE(lines[2].contains(QLatin1Char(',') + upTime + QLatin1Char(',')))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[6], QStringLiteral("History,Point,Delta,Time,Agent time (1/100 s)"));
+    // 10 points per counter; the newest two carry deltas and their agent times.
+    EXPECT_TRUE(lines[7].startsWith(QStringLiteral("Input Frames,0,0,,")));
+    EXPECT_TRUE(lines[16].startsWith(QStringLiteral("Input Frames,9,")));
+    EXPECT_TRUE(lines[16].endsWith(upTime)) << lines[16].toStdString();
+    EXPECT_TRUE(lines[36].startsWith(QStringLiteral("Discard Frames,9,")));
+    EXPECT_NE(StatusText(*form).find("Exported to "), std::string::npos);
+}
+
+// A device that does not answer when the window opens is reported as such, not as one
+// without interfaces.
+TEST_F(OnePortMonitors, ASilentDeviceAtOpeningIsReportedAsSilent) {
+    PointModuleAt(FreeUdpPort());
+    SnmpGlobal().timeout = 20;
+    MessageScript::Push(mrOk);
+    auto form = std::make_unique<TIF_Counters>(nullptr);
+    EXPECT_TRUE(WaitUntil([] { return !MessageScript::Log().empty(); }, 10000));
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text, "The device does not answer!");
+    EXPECT_FALSE(form->Supported());
+    EXPECT_FALSE(form->Timer1->Enabled());
+}
+
 // A device without interfaces or bridge ports: the window says so and closes; the module
 // goes on.
 TEST_F(OnePortMonitors, AnEmptyListClosesOnlyTheWindow) {
@@ -220,6 +405,7 @@ TEST_F(OnePortMonitors, AnEmptyListClosesOnlyTheWindow) {
         MessageScript::Clear();
         MessageScript::Push(mrOk);
         std::unique_ptr<TCounterMonitor> form = w.open();
+        EXPECT_TRUE(WaitUntil([] { return !MessageScript::Log().empty(); }, 10000));
         ASSERT_EQ(MessageScript::Log().size(), 1u);
         EXPECT_EQ(MessageScript::Log()[0].text, "This device don't support it!");
         EXPECT_FALSE(form->Supported());

@@ -9,6 +9,8 @@
 #include "ui/toolkit/TListView.h"
 #include "ui/toolkit/TStatusBar.h"
 
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -113,6 +115,20 @@ TEST_F(IpRouting, ListsTheDevicesRouteTable) {
         headings.push_back(list.Column(i)->Caption());
     }
     EXPECT_EQ(headings, Headings);
+    // Every column shows its widest value whole: addresses of four three-digit parts,
+    // ten-digit integers, and its heading.
+    const QFontMetrics metrics = form.LV_IP_Routing->fontMetrics();
+    for (int i = 0; i < list.ColumnCount(); ++i) {
+        const std::string caption = list.Column(i)->Caption();
+        SCOPED_TRACE(caption);
+        const bool address = caption == "Dest" || caption == "Next Hop" || caption == "Mask";
+        const QString widest = QLatin1String(
+            address ? "255.255.255.255"
+                    : (caption == "Type" || caption == "Proto" ? "indirect" : "-2147483648"));
+        EXPECT_GT(list.Column(i)->Width(), metrics.horizontalAdvance(widest));
+        EXPECT_GT(list.Column(i)->Width(),
+                  metrics.horizontalAdvance(QString::fromStdString(caption)));
+    }
 
     // One row per route the agent serves, its cells as the agent has them.
     auto device = DeviceRoutes();

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <string>
 
-// One point of a counter's history: the delta of one poll and the time of day it was taken.
+// One point of a counter's history: the delta of one poll, the time of day it was taken and
+// the agent's sysUpTime in its answer (the filler points of a fresh history have neither).
 struct HistoryData {
-    std::uint32_t value = 0;
+    std::uint64_t value = 0;
     std::string time;
+    std::string agentTime;
 };

@@ -2,6 +2,7 @@
 
 #include "forms/monitor/counters/QxCounterReader.h"
 #include "shell/QxError.h"
+#include "snmp/QxSNMPError.h"
 #include "snmp/QxSNMPVarList.h"
 #include "snmp/QxValueForms.h"
 #include "snmp/UISnmpVar.h"
@@ -13,10 +14,15 @@
 #include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TPanel.h"
 #include "ui/toolkit/TStatusBar.h"
+#include "ui/toolkit/TText.h"
 #include "ui/toolkit/TTimer.h"
 
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QTime>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
@@ -29,18 +35,8 @@ namespace {
 constexpr const char* SysUpTime = "1.3.6.1.2.1.1.3";
 constexpr int LongestIntervalSeconds = 86400;
 constexpr int NotAnIntegerCode = -527;
-
-// Sets a flag for the lifetime of a scope.
-class Busy {
-public:
-    explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Busy() { flag_ = false; }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    bool& flag_;
-};
+// The program's code of an exchange that got no answer after every retry.
+constexpr int NoAnswerCode = -405;
 
 // A sysUpTime text is digits and the separators of a time of day; anything else (no answer,
 // "(NULL)") would silently read as 0 and fake a restart.
@@ -48,7 +44,16 @@ bool IsTicksText(const std::string& text) {
     return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front())) != 0;
 }
 
+std::string AskExportFileByDialog(QWidget* owner, const std::string& suggested) {
+    return ToStdString(QFileDialog::getSaveFileName(owner, QStringLiteral("Export"),
+                                                    ToQString(suggested),
+                                                    QStringLiteral("CSV files (*.csv)")));
+}
+
 } // namespace
+
+std::function<std::string(QWidget*, const std::string&)> TCounterMonitor::AskExportFile =
+    AskExportFileByDialog;
 
 TCounterMonitor::TCounterMonitor(QWidget* owner, std::vector<std::string> rowNames,
                                  std::vector<int> counterVars)
@@ -56,26 +61,81 @@ TCounterMonitor::TCounterMonitor(QWidget* owner, std::vector<std::string> rowNam
       counterVars_(std::move(counterVars)) {
     SetPosition(poMainFormCenter);
     counters_ = std::make_unique<QxCounterReader>(this);
+    counters_->onGetComplete = [this](QxSNMPRequest2Controls&, const QxSNMPError& result) {
+        CountersRead(result);
+    };
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);
     Timer1->SetInterval(intervalMs_);
     Timer1->OnTimer = [this] { Timer1Timer(); };
+    // The clock runs on its own, also while a read waits or polling is paused.
+    ClockTimer = new TTimer(this);
+    ClockTimer->SetInterval(1000);
+    ClockTimer->OnTimer = [this] {
+        if (ST_Time != nullptr) {
+            ST_Time->SetCaption(TimeOfDay());
+        }
+    };
     OnShow = [this] {
         if (!supported_) {
             PostCall(this, [this] { Close(); });
         }
     };
+    OnClose = [this] { StopReading(); };
 }
 
 TCounterMonitor::~TCounterMonitor() {
+    StopReading();
+    Release(std::move(counters_));
+}
+
+void TCounterMonitor::StopReading() {
+    closing_ = true;
+    running_ = false;
     Timer1->SetEnabled(false);
-    counters_.reset();
+    ClockTimer->SetEnabled(false);
+    if (counters_) {
+        counters_->Stop();
+    }
+}
+
+void TCounterMonitor::Release(std::unique_ptr<QxSNMPRequest2Controls> binding) {
+    if (!binding) {
+        return;
+    }
+    binding->request.active = false;
+    if (!binding->busy) {
+        return; // destroyed here: nothing of it is in flight
+    }
+    // The exchange in flight ends with its answer or its time-out; the binding goes after
+    // that, outside its own completion, and tells nobody.
+    // Its outcome goes into a status bar nobody sees: without a report target a failure
+    // would open a message box.
+    QxSNMPRequest2Controls* detached = binding.release();
+    auto* unseen = new TStatusBar(nullptr);
+    detached->SetReportTarget(unseen);
+    detached->onSetComplete = nullptr;
+    detached->onGetComplete = [detached, unseen](QxSNMPRequest2Controls&, const QxSNMPError&) {
+        QTimer::singleShot(0, [detached, unseen] {
+            delete detached;
+            delete unseen;
+        });
+    };
+}
+
+bool TCounterMonitor::Reading() const {
+    return inFlight_;
 }
 
 const std::vector<std::string>& TCounterMonitor::Headings() {
     static const std::vector<std::string> headings = {"Name", "Value", "Delta",
                                                       "Rate", "Peak",  "Peak Occured at"};
     return headings;
+}
+
+std::string TCounterMonitor::NoAnswerText(const std::string& since, const std::string& reason,
+                                          const std::string& lastTry) {
+    return "The device does not answer since " + since + " (" + reason + " at " + lastTry + ").";
 }
 
 void TCounterMonitor::BuildCommonControls(QWidget* listParent) {
@@ -116,6 +176,7 @@ void TCounterMonitor::BuildCommonControls(QWidget* listParent) {
         {&BT_Start, "BT_Start", "Start", &TCounterMonitor::BT_StartClick},
         {&BT_Stop, "BT_Stop", "Pause", &TCounterMonitor::BT_StopClick},
         {&BT_Exit, "BT_Exit", "Exit", &TForm::Close},
+        {&BT_Export, "BT_Export", "Export\u2026", &TCounterMonitor::BT_ExportClick},
     };
     for (const auto& b : buttons) {
         auto* button = new TButton(PN_Buttons);
@@ -132,14 +193,17 @@ void TCounterMonitor::BuildCommonControls(QWidget* listParent) {
     LV_Counters->SetReadOnly(true);
     LV_Counters->SetRowSelect(true);
     LV_Counters->SetGridLines(true);
-    // The figures get fixed widths; the names take what is left of the window's width
-    // beside the column of buttons (and a scroll bar).
-    const int figures[] = {75, 60, 55, 60, 105};
-    int rest = Width() - 100 - 24;
-    for (int w : figures) {
-        rest -= w;
-    }
-    LV_Counters->AddColumn(Headings()[0], std::max(rest, 100));
+    // Counters and deltas may have 20 digits (a Counter64), rates a decimal and the mark of
+    // an uncertain delta; the list scrolls sideways rather than cut a figure.
+    const QFontMetrics metrics = LV_Counters->fontMetrics();
+    const int digits = metrics.horizontalAdvance(QString(20, QLatin1Char('0'))) + 16;
+    const int rate =
+        metrics.horizontalAdvance(QStringLiteral("\u2265") + QString(20, QLatin1Char('0')) +
+                                  QStringLiteral(".0")) +
+        16;
+    const int time = metrics.horizontalAdvance(ToQString(TimeOfDay())) + 24;
+    LV_Counters->AddColumn(Headings()[0], 130);
+    const int figures[] = {digits, digits, rate, digits, std::max(time, 105)};
     for (size_t i = 1; i < Headings().size(); ++i) {
         LV_Counters->AddColumn(Headings()[i], figures[i - 1]);
     }
@@ -155,16 +219,20 @@ int TCounterMonitor::PlaceClockAndInterval(int top) {
     return top + 96;
 }
 
-void TCounterMonitor::PlaceButtons(int top) {
-    for (TButton* button : {BT_Reset, BT_Start, BT_Stop, BT_Exit}) {
+int TCounterMonitor::PlaceButtons(int top) {
+    for (TButton* button : {BT_Reset, BT_Start, BT_Stop, BT_Exit, BT_Export}) {
         button->SetBounds(12, top, 75, 25);
         top += 33;
     }
+    return top;
 }
 
 void TCounterMonitor::SetCounterList(const UISnmpVar* table, std::uint8_t kind,
-                                     const std::string& suffix) {
+                                     const std::string& suffix, const UISnmpVar* extra) {
     QxSNMPVarList list(table, kind, 0);
+    if (extra != nullptr) {
+        list.Append(extra);
+    }
     if (!suffix.empty()) {
         list.AddSuffixToOids(suffix);
     }
@@ -198,29 +266,110 @@ bool TCounterMonitor::ReadWholeNumber(const std::string& text, long low, long hi
 
 void TCounterMonitor::Timer1Timer() {
     ST_Time->SetCaption(TimeOfDay());
-    // A tick that comes while a read is waiting (the window's events are handled during a
-    // walk) is dropped rather than queued behind it.
-    if (!running_ || reading_) {
+    if (!running_ || closing_) {
         return;
     }
-    ReadAndSample();
+    StartRead();
 }
 
-bool TCounterMonitor::ReadAndSample(bool sample) {
-    if (reading_) {
-        return false;
+void TCounterMonitor::StartRead(bool sample) {
+    if (inFlight_ || closing_ || counters_->busy) {
+        return;
     }
-    Busy busy(reading_);
+    // The timer rests while the read is out; the next tick comes one interval after the
+    // answer, however late it is.
+    resumeTimer_ = Timer1->Enabled();
+    Timer1->SetEnabled(false);
+    sampleAnswer_ = sample;
+    readGeneration_ = generation_;
+    inFlight_ = true;
     try {
         counters_->Get();
-        if (sample) {
-            SampleStep();
-        }
-        return true;
     } catch (const std::exception& error) {
+        inFlight_ = false;
         counters_->Report(error.what());
-        return false;
+        ReadDone(false);
+        return;
     }
+    if (inFlight_ && !counters_->busy) {
+        // A stopped request sends nothing and never completes.
+        inFlight_ = false;
+        ReadDone(false);
+    }
+}
+
+void TCounterMonitor::CountersRead(const QxSNMPError& result) {
+    inFlight_ = false;
+    if (closing_) {
+        return;
+    }
+    bool answered = false;
+    if (result.code != 0) {
+        NoAnswer(result);
+    } else {
+        answered = true;
+        lastAnswer_ = std::chrono::steady_clock::now();
+        if (!noAnswerSince_.empty()) {
+            noAnswerSince_.clear();
+        }
+        // An answer to a read for the interface or port monitored before is not sampled.
+        if (sampleAnswer_ && readGeneration_ == generation_) {
+            try {
+                SampleStep();
+            } catch (const std::exception& error) {
+                counters_->Report(error.what());
+            }
+        }
+    }
+    ReadDone(answered);
+}
+
+void TCounterMonitor::ReadDone(bool) {
+    if (resumeTimer_ && !closing_) {
+        Timer1->SetEnabled(true);
+    }
+    resumeTimer_ = false;
+}
+
+void TCounterMonitor::NoAnswer(const QxSNMPError& result) {
+    // Whatever failed, the time in between gives no delta: the next answer primes again.
+    sampler_.Reprime();
+    if (result.code != NoAnswerCode) {
+        return; // reported by the binding with the agent's or the library's reason
+    }
+    const std::string now = TimeOfDay();
+    if (noAnswerSince_.empty()) {
+        noAnswerSince_ = now;
+    }
+    if (StatusBar1 != nullptr && StatusBar1->Panel(0) != nullptr) {
+        StatusBar1->Panel(0)->SetText(NoAnswerText(noAnswerSince_, result.text, now));
+    }
+}
+
+std::uint32_t TCounterMonitor::LongestElapsed() const {
+    if (lastAnswer_ == std::chrono::steady_clock::time_point{}) {
+        return 0;
+    }
+    const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - lastAnswer_);
+    // The agent's clock may run a little apart from ours: one interval of slack.
+    const std::int64_t hundredths = since.count() / 10 + intervalMs_ / 10 + 100;
+    return static_cast<std::uint32_t>(std::min<std::int64_t>(hundredths, 0x7FFFFFFF));
+}
+
+std::vector<CounterSample> TCounterMonitor::Samples(const std::vector<std::string>& row) const {
+    std::vector<CounterSample> samples;
+    for (int var : counterVars_) {
+        CounterSample s;
+        if (var >= 0 && static_cast<size_t>(var) < row.size()) {
+            if (const auto value = CounterSampler::ReadCounter(row[static_cast<size_t>(var)])) {
+                s.present = true;
+                s.value = *value & 0xFFFFFFFFU;
+            }
+        }
+        samples.push_back(s);
+    }
+    return samples;
 }
 
 void TCounterMonitor::SampleStep() {
@@ -231,64 +380,75 @@ void TCounterMonitor::SampleStep() {
         throw QxError(NotAnIntegerText(""), NotAnIntegerCode);
     }
     const std::vector<std::string>& row = counters_->FirstRow();
-    const auto text = [&row](int var) {
-        return var >= 0 && static_cast<size_t>(var) < row.size() ? row[static_cast<size_t>(var)]
-                                                                 : std::string();
-    };
-    // Every text is checked before the engine moves, so that a bad answer leaves all
-    // figures as they were.
-    std::vector<std::uint32_t> values;
-    for (int var : counterVars_) {
-        values.push_back(CounterSampler::ParseCounter(text(var)));
-    }
-    const std::string upTime = text(static_cast<int>(row.size()) - 1);
+    const std::string upTime = row.empty() ? std::string() : row.back();
     if (!IsTicksText(upTime)) {
         throw QxError(NotAnIntegerText(upTime), NotAnIntegerCode);
     }
-    const CounterSampler::Outcome outcome = sampler_.Step(values, TicksFromText(upTime));
+    const CounterSampler::Outcome outcome =
+        sampler_.Step(Samples(row), TicksFromText(upTime), LongestElapsed());
+    agentTimeText_ = upTime;
+    sampleTime_ = TimeOfDay();
     ShowStep(outcome);
     AfterSample(outcome);
 }
 
 void TCounterMonitor::ShowStep(CounterSampler::Outcome outcome) {
     const std::string now = TimeOfDay();
+    const auto figure = [](std::uint64_t value, bool uncertain) {
+        // An uncertain delta lost an unknown number of whole wraps: at least this much.
+        return (uncertain ? "\u2265" : "") + std::to_string(value);
+    };
     for (int k = 0; k < sampler_.Count() && k < LV_Counters->ItemCount(); ++k) {
         TListItem* item = LV_Counters->Item(k);
         const CounterState& s = sampler_.State(k);
-        switch (outcome) {
-        case CounterSampler::Outcome::Primed:
-            if (primeShowsValue) {
-                item->SetSubItem(0, std::to_string(s.value));
+        switch (sampler_.FigureOf(k)) {
+        case CounterSampler::Figure::Missing:
+            for (int column = 0; column < 3; ++column) {
+                item->SetSubItem(column, "(NULL)");
             }
             break;
-        case CounterSampler::Outcome::Restarted:
+        case CounterSampler::Figure::Primed:
+            // After opening or a reset the rows already show zeros; a device that restarted,
+            // or a counter answered again, starts from its new value.
+            if (outcome == CounterSampler::Outcome::Primed && item->SubItem(0) != "(NULL)") {
+                if (primeShowsValue) {
+                    item->SetSubItem(0, std::to_string(s.value));
+                }
+                break;
+            }
             item->SetSubItem(0, std::to_string(s.value));
             item->SetSubItem(1, "0");
             item->SetSubItem(2, "0");
             break;
-        case CounterSampler::Outcome::Measured:
+        case CounterSampler::Figure::Measured:
             if (sampler_.PeakRaised(k)) {
                 item->SetSubItem(3, std::to_string(s.peak));
                 item->SetSubItem(4, now);
             }
             item->SetSubItem(0, std::to_string(s.value));
-            item->SetSubItem(1, std::to_string(s.delta));
+            item->SetSubItem(1, figure(s.delta, sampler_.Uncertain(k)));
             // No agent time between the two answers: the rate shown stays.
             if (const auto rate = sampler_.Rate(k)) {
-                item->SetSubItem(2, std::to_string(*rate));
+                item->SetSubItem(2, (sampler_.Uncertain(k) ? "\u2265" : "") +
+                                        CounterSampler::RateText(*rate));
             }
             break;
         }
+        ShowMore(k, item);
     }
 }
 
 void TCounterMonitor::AfterSample(CounterSampler::Outcome) {}
 
+void TCounterMonitor::ShowMore(int, TListItem*) {}
+
 void TCounterMonitor::InitRows() {
     const std::string now = TimeOfDay();
     std::vector<std::vector<std::string>> rows;
     for (const std::string& name : rowNames_) {
-        rows.push_back({name, "0", "0", "0", "0", now});
+        std::vector<std::string> row = {name, "0", "0", "0", "0", now};
+        row.resize(static_cast<size_t>(std::max(LV_Counters->ColumnCount(), 6)));
+        rows.push_back(row);
     }
     LV_Counters->ClearItems();
     LV_Counters->AddRows(rows);
@@ -296,6 +456,7 @@ void TCounterMonitor::InitRows() {
 }
 
 void TCounterMonitor::ClearRows() {
+    ++generation_;
     LV_Counters->ClearItems();
     sampler_.Reset(static_cast<int>(rowNames_.size()));
 }
@@ -321,4 +482,82 @@ void TCounterMonitor::Unsupported() {
     running_ = false;
     Timer1->SetEnabled(false);
     ShowMessage("This device don't support it!", parentWidget());
+}
+
+void TCounterMonitor::Silent() {
+    supported_ = false;
+    running_ = false;
+    Timer1->SetEnabled(false);
+    ShowMessage("The device does not answer!", parentWidget());
+}
+
+std::string TCounterMonitor::CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\n\r") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string TCounterMonitor::ExportText() const {
+    std::string csv = CsvField(Caption()) + "\n";
+    std::vector<std::string> headings;
+    for (int i = 0; i < LV_Counters->ColumnCount(); ++i) {
+        headings.push_back(LV_Counters->Column(i)->Caption());
+    }
+    headings.push_back("Agent time (1/100 s)");
+    headings.push_back("Sampled at");
+    const auto line = [](const std::vector<std::string>& fields) {
+        std::string text;
+        for (size_t i = 0; i < fields.size(); ++i) {
+            text += (i == 0 ? "" : ",") + CsvField(fields[i]);
+        }
+        return text + "\n";
+    };
+    csv += line(headings);
+    const std::string agentTime =
+        sampler_.SampleCount() > 0 ? std::to_string(sampler_.UpTime()) : std::string();
+    for (int r = 0; r < LV_Counters->ItemCount(); ++r) {
+        const TListItem* item = LV_Counters->Item(r);
+        std::vector<std::string> fields = {item->Caption()};
+        for (int c = 1; c < LV_Counters->ColumnCount(); ++c) {
+            fields.push_back(item->SubItem(c - 1));
+        }
+        fields.push_back(agentTime);
+        fields.push_back(sampler_.SampleCount() > 0 ? sampleTime_ : std::string());
+        csv += line(fields);
+    }
+    return csv;
+}
+
+bool TCounterMonitor::ExportTo(const std::string& path, std::string& error) const {
+    QFile file(ToQString(path));
+    const std::string text = ExportText();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.flush()) {
+        error = "Can not write " + path + ": " + ToStdString(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void TCounterMonitor::BT_ExportClick() {
+    const std::string path = AskExportFile(this, Name() + ".csv");
+    if (path.empty()) {
+        return;
+    }
+    std::string error;
+    if (!ExportTo(path, error)) {
+        ShowMessage(error, this);
+        return;
+    }
+    StatusBar1->Panel(0)->SetText("Exported to " + path + " at " + TimeOfDay() + ".");
 }

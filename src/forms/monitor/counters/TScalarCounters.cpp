@@ -20,9 +20,19 @@ TScalarCounters::TScalarCounters(QWidget* owner, const Setup& setup)
     counters_->SetReportTarget(StatusBar1->Panel(0));
     InitRows();
     running_ = setup.runEvenIfOpenFailed;
-    const bool opened = ReadAndSample(setup.sampleAtOpen);
-    running_ = running_ || opened;
     Timer1->SetEnabled(true);
+    // The opening read: polling starts when it was answered, or at once for the windows
+    // that retry at every tick.
+    opening_ = true;
+    StartRead(setup.sampleAtOpen);
+}
+
+void TScalarCounters::ReadDone(bool answered) {
+    if (opening_) {
+        opening_ = false;
+        running_ = running_ || answered;
+    }
+    TCounterMonitor::ReadDone(answered);
 }
 
 std::vector<std::string> TScalarCounters::Names(const char* const* rows) {

@@ -22,8 +22,11 @@ public:
 
 protected:
     TScalarCounters(QWidget* owner, const Setup& setup);
+    void ReadDone(bool answered) override;
 
 private:
     static std::vector<std::string> Names(const char* const* rows);
     static std::vector<int> Indexes(const char* const* rows);
+
+    bool opening_ = false;
 };

@@ -58,42 +58,15 @@ std::string PointTime() {
 } // namespace
 
 TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget* owner)
-    : TCounterMonitor(owner, PortRows, PortVars) {
-    primeShowsValue = false;
+    : TRowChoiceMonitor(owner, PortRows, PortVars) {
     BuildControls();
     SetCaption("Transparent Bridge Port Counter : " + SnmpGlobal().device.address);
-
-    ports_ = std::make_unique<QxSNMPRequest2Edits>(this);
-    ports_->mode = QxSNMPRequest2Controls::Synchronous;
-    ports_->request.vars.Assign(QxSNMPVarList(PortTable, MVT_UMV, 1));
-    ports_->request.retries = PortListRetries;
-    ports_->AttachListView(LV_TpBridge_Port_Index, false);
-    ports_->BindControl(0, ST_Index);
-    ports_->BindControl(1, ST_Descr);
-    ports_->SetReportTarget(StatusBar1->Panel(0));
-    counters_->SetReportTarget(StatusBar1->Panel(0));
-    ReadPorts();
-    if (LV_TpBridge_Port_Index->ItemCount() == 0) {
-        Unsupported();
-        return;
-    }
-    // The row caption is the port number.
-    TListItem* first = LV_TpBridge_Port_Index->Item(0);
-    LV_TpBridge_Port_Index->SetSelected(first);
-    first->MakeCurrent();
-    ST_Index->SetCaption(first->Caption());
-    ST_Descr->SetCaption(first->SubItem(0));
     for (int i = 0; i < Counters; ++i) {
         series_[static_cast<size_t>(i)] =
             CH_Utilization->AddSeries(PortRows[static_cast<size_t>(i)], SeriesColors[i]);
     }
-    BT_ResetClick();
-    Timer1->SetEnabled(true);
-}
-
-TTpBridgePortInfo_Table::~TTpBridgePortInfo_Table() {
-    Timer1->SetEnabled(false);
-    ports_.reset();
+    ResetHistory();
+    StartListing(LV_TpBridge_Port_Index, ST_Index, ST_Descr, PortTable, PortListRetries);
 }
 
 void TTpBridgePortInfo_Table::BuildControls() {
@@ -114,10 +87,6 @@ void TTpBridgePortInfo_Table::BuildControls() {
     PN_Main->SetAlign(alClient);
     LV_TpBridge_Port_Info = LV_Counters;
     LV_TpBridge_Port_Info->SetName("LV_TpBridge_Port_Info");
-    const int widths[] = {100, 70, 55, 55, 55, 110};
-    for (int i = 0; i < LV_Counters->ColumnCount(); ++i) {
-        LV_Counters->Column(i)->SetWidth(widths[i]);
-    }
     Button1 = BT_Exit;
     Button1->SetName("Button1");
 
@@ -130,7 +99,6 @@ void TTpBridgePortInfo_Table::BuildControls() {
     LV_TpBridge_Port_Index = new TListView(PN_Ports);
     LV_TpBridge_Port_Index->SetName("LV_TpBridge_Port_Index");
     LV_TpBridge_Port_Index->SetBounds(2, 4, 462, 112);
-    LV_TpBridge_Port_Index->OnClick = [this] { LV_TpBridge_Port_IndexClick(); };
     LB_Index = new TLabel(PN_Ports);
     LB_Index->SetCaption("Port Number");
     LB_Index->SetBounds(8, 127, 76, 16);
@@ -153,10 +121,6 @@ void TTpBridgePortInfo_Table::BuildControls() {
     CH_Utilization = new TChart(TS_Traffic);
     CH_Utilization->SetName("CH_Utilization");
     CH_Utilization->SetAlign(alClient);
-    // Time-of-day labels stand upright, so that a full history of them stays readable.
-    for (QAbstractAxis* axis : CH_Utilization->chart()->axes(Qt::Horizontal)) {
-        axis->setLabelsAngle(-90);
-    }
 
     // The column: clock, Refresh, interval, history length, 3D, then the four buttons.
     int y = 8;
@@ -192,48 +156,26 @@ void TTpBridgePortInfo_Table::BuildControls() {
     PlaceButtons(y + 28);
 }
 
-bool TTpBridgePortInfo_Table::ReadPorts() {
-    if (reading_) {
-        return false;
-    }
-    reading_ = true;
-    bool read = true;
-    try {
-        ports_->Get();
-    } catch (const std::exception& error) {
-        ports_->Report(error.what());
-        read = false;
-    }
-    reading_ = false;
-    return read;
+void TTpBridgePortInfo_Table::SetRowList(const std::string& caption) {
+    SetCounterList(PortTable, MVT_SV, caption);
 }
 
-void TTpBridgePortInfo_Table::BT_ResetClick() {
-    if (reading_ || !supported_) {
-        return;
-    }
-    running_ = false;
-    SetCounterList(PortTable, MVT_SV, ST_Index->Caption());
-    ClearRows();
+void TTpBridgePortInfo_Table::Restarted() {
     ResetHistory();
-    running_ = true;
 }
 
-void TTpBridgePortInfo_Table::LV_TpBridge_Port_IndexClick() {
-    if (LV_TpBridge_Port_Index->Selected() != nullptr) {
-        BT_ResetClick();
-    }
-}
-
-void TTpBridgePortInfo_Table::BT_RefreshClick() {
-    if (!ReadPorts() || LV_TpBridge_Port_Index->ItemCount() == 0) {
+// The first port is chosen again after the list was read anew.
+void TTpBridgePortInfo_Table::Refreshed() {
+    if (LV_TpBridge_Port_Index->ItemCount() == 0) {
         return;
     }
-    LV_TpBridge_Port_Index->Item(0)->MakeCurrent();
+    TListItem* first = LV_TpBridge_Port_Index->Item(0);
+    LV_TpBridge_Port_Index->SetSelected(first);
+    first->MakeCurrent();
     LV_TpBridge_Port_Index->SetFocus();
-    if (LV_TpBridge_Port_Index->Selected() != nullptr) {
-        BT_ResetClick();
-    }
+    ST_Index->SetCaption(first->Caption());
+    ST_Descr->SetCaption(first->SubItem(0));
+    MonitorRow(first->Caption());
 }
 
 void TTpBridgePortInfo_Table::CB_HistoryCountChange() {
@@ -244,7 +186,11 @@ void TTpBridgePortInfo_Table::CB_HistoryCountChange() {
         return;
     }
     historyLength_ = static_cast<int>(length);
-    BT_ResetClick();
+    if (Monitored().empty()) {
+        ResetHistory();
+    } else {
+        BT_ResetClick();
+    }
 }
 
 void TTpBridgePortInfo_Table::CK_U3DClick() {
@@ -267,7 +213,7 @@ void TTpBridgePortInfo_Table::AfterSample(CounterSampler::Outcome outcome) {
             while (!h.empty() && h.size() >= static_cast<size_t>(historyLength_)) {
                 h.pop_front();
             }
-            h.push_back({sampler_.State(i).delta, now});
+            h.push_back({sampler_.State(i).delta, now, std::to_string(sampler_.UpTime())});
         }
     }
     DrawChart();
@@ -275,14 +221,14 @@ void TTpBridgePortInfo_Table::AfterSample(CounterSampler::Outcome outcome) {
 
 void TTpBridgePortInfo_Table::DrawChart() {
     // Deltas are whole numbers: the value axis gets ticks at whole, round steps from 0.
-    std::uint32_t highest = 0;
+    std::uint64_t highest = 0;
     for (const History& h : history_) {
         for (const HistoryData& point : h) {
             highest = std::max(highest, point.value);
         }
     }
     double step = 1.0;
-    while (step * 5 < highest) {
+    while (step * 5 < static_cast<double>(highest)) {
         const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
         step *= mantissa < 1.5 ? 2.0 : (mantissa < 3.0 ? 2.5 : 2.0);
     }
@@ -294,14 +240,37 @@ void TTpBridgePortInfo_Table::DrawChart() {
             values->setLabelFormat(QStringLiteral("%.0f"));
         }
     }
+    // Every line is handed over whole: the chart redraws once per line, not once per point.
+    std::vector<double> ys;
+    std::vector<std::string> labels;
     for (int i = 0; i < Counters; ++i) {
         TChartSeries* series = series_[static_cast<size_t>(i)];
         if (series == nullptr) {
             continue;
         }
-        series->Clear();
+        const History& h = history_[static_cast<size_t>(i)];
+        ys.clear();
+        labels.clear();
+        ys.reserve(h.size());
+        labels.reserve(h.size());
+        for (const HistoryData& point : h) {
+            ys.push_back(static_cast<double>(point.value));
+            labels.push_back(point.time);
+        }
+        series->SetPoints(ys, labels);
+    }
+}
+
+std::string TTpBridgePortInfo_Table::ExportText() const {
+    std::string csv = TCounterMonitor::ExportText();
+    csv += "\nHistory,Point,Delta,Time,Agent time (1/100 s)\n";
+    for (int i = 0; i < Counters; ++i) {
+        int n = 0;
         for (const HistoryData& point : history_[static_cast<size_t>(i)]) {
-            series->Add(point.value, point.time);
+            csv += CsvField(PortRows[static_cast<size_t>(i)]) + "," + std::to_string(n++) + "," +
+                   std::to_string(point.value) + "," + CsvField(point.time) + "," +
+                   CsvField(point.agentTime) + "\n";
         }
     }
+    return csv;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/monitor/counters/HistoryData.h"
-#include "forms/monitor/counters/TCounterMonitor.h"
+#include "forms/monitor/counters/TRowChoiceMonitor.h"
 
 #include <array>
 #include <deque>
@@ -16,7 +16,7 @@ class TTabSheet;
 
 // The frame counters of one port of the transparent bridge (input, output and discarded
 // input frames), with the deltas of the last N polls drawn as three lines on a second page.
-class TTpBridgePortInfo_Table : public TCounterMonitor {
+class TTpBridgePortInfo_Table : public TRowChoiceMonitor {
 public:
     static constexpr int Counters = 3;
     using History = std::deque<HistoryData>;
@@ -24,19 +24,17 @@ public:
     // Reads the bridge's port list and starts on its first port. A bridge without ports gets
     // "This device don't support it!" and the window closes when shown.
     explicit TTpBridgePortInfo_Table(QWidget* owner);
-    ~TTpBridgePortInfo_Table() override;
 
-    // Monitoring starts again on the port shown in ST_Index, with N zero points per line.
-    void BT_ResetClick() override;
     // A click that leaves a row selected moves monitoring to that port.
-    void LV_TpBridge_Port_IndexClick();
-    void BT_RefreshClick();
+    void LV_TpBridge_Port_IndexClick() { ListClick(); }
     void CB_HistoryCountChange();
     void CK_U3DClick();
 
     int HistoryLength() const { return historyLength_; }
     const History& HistoryOf(int counter) const { return history_[static_cast<size_t>(counter)]; }
-    QxSNMPRequest2Edits* PortsBinding() const { return ports_.get(); }
+    QxSNMPRequest2Edits* PortsBinding() const { return ListBinding(); }
+    // The figures, then the history of every counter with the agent time of each point.
+    std::string ExportText() const override;
 
     TPanel* PN_Main = nullptr; // all but the right column
     TPanel* PN_Ports = nullptr;
@@ -58,15 +56,16 @@ public:
 
 protected:
     void AfterSample(CounterSampler::Outcome outcome) override;
+    void SetRowList(const std::string& caption) override;
+    void Restarted() override;
+    void Refreshed() override;
 
 private:
     void BuildControls();
-    bool ReadPorts();
     // N zero points with empty labels per counter, and the chart drawn from them.
     void ResetHistory();
     void DrawChart();
 
-    std::unique_ptr<QxSNMPRequest2Edits> ports_;
     std::array<History, Counters> history_;
     std::array<TChartSeries*, Counters> series_{};
     int historyLength_ = 10;

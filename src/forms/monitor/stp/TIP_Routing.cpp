@@ -10,6 +10,9 @@
 #include "vocab/QxOptionList.h"
 #include "vocab/QxOptionTables.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -53,6 +56,7 @@ TIP_Routing::TIP_Routing(QWidget* owner) : TForm(owner) {
     binding_ = std::make_unique<QxSNMPRequest2Edits>(this);
     binding_->request.vars.Assign(QxSNMPVarList(RouteTable, MVT_FMV, 1));
     binding_->AttachListView(LV_IP_Routing, false);
+    FitColumns();
     binding_->SetReportTarget(StatusBar1->Panel(0));
     Read();
 }
@@ -94,6 +98,27 @@ void TIP_Routing::BuildControls() {
     LV_IP_Routing = new TListView(this);
     LV_IP_Routing->SetName("LV_IP_Routing");
     LV_IP_Routing->SetAlign(alClient);
+}
+
+// Every column as wide as its heading and the widest value of its kind: addresses of four
+// three-digit parts, integers of ten digits, the longest option label, an object identifier.
+void TIP_Routing::FitColumns() {
+    const QFontMetrics metrics = LV_IP_Routing->fontMetrics();
+    for (int c = 0; c < LV_IP_Routing->ColumnCount(); ++c) {
+        TListColumn* column = LV_IP_Routing->Column(c);
+        const std::string caption = column->Caption();
+        const char* widest = "-2147483648";
+        if (caption == "Dest" || caption == "Next Hop" || caption == "Mask") {
+            widest = "255.255.255.255";
+        } else if (caption == "Type" || caption == "Proto") {
+            widest = "bbnSpfIgp";
+        } else if (caption == "Info") {
+            widest = "1.3.6.1.4.1.32473.1.1";
+        }
+        const int text = std::max(metrics.horizontalAdvance(QString::fromStdString(caption)),
+                                  metrics.horizontalAdvance(QLatin1String(widest)));
+        column->SetWidth(text + 20);
+    }
 }
 
 void TIP_Routing::BT_GetClick() {

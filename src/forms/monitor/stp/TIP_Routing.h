@@ -33,6 +33,7 @@ public:
 
 private:
     void BuildControls();
+    void FitColumns();
     void Read();
 
     std::unique_ptr<QxSNMPRequest2Edits> binding_;
