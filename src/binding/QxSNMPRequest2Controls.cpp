@@ -110,10 +110,11 @@ bool QxSNMPRequest2Controls::WaitForEnd() {
         return !busy;
     }
     std::weak_ptr<bool> alive = alive_;
-    // Each answer gives the walk another exchange's time; one that stalls ends the wait.
+    // Each answer gives the walk another exchange's time (twice that: a GETBULK that goes
+    // unanswered is asked again with get-next); one that stalls ends the wait.
     for (;;) {
         const std::uint64_t seen = answersSeen_;
-        const auto deadline = std::chrono::steady_clock::now() + ExchangeBound(request);
+        const auto deadline = std::chrono::steady_clock::now() + 2 * ExchangeBound(request);
         if (WaitWithoutInput(
                 [this, &alive, seen] {
                     return alive.expired() || !busy || answersSeen_ != seen;

@@ -733,6 +733,19 @@ void QxSNMPRequest::SendAhead() {
     inFlight_.insert(ahead_);
 }
 
+void QxSNMPRequest::Abandon() {
+    active = false;
+    CancelAhead();
+    if (QxSNMPSession* session = QxSNMPSession::Global()) {
+        for (long handle : inFlight_) {
+            session->Cancel(handle);
+        }
+    }
+    inFlight_.clear();
+    // Completions running now end by themselves and count themselves out.
+    outstanding = completing_;
+}
+
 void QxSNMPRequest::CancelAhead() {
     if (ahead_ != 0) {
         if (QxSNMPSession* session = QxSNMPSession::Global()) {

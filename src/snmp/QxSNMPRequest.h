@@ -51,6 +51,11 @@ public:
     void StoreAsync(Callback callback, void* owner, const std::string& selection = {},
                     const ValueSource& valueSource = {});
 
+    // Gives up every exchange in flight at once: none of their completions will run, and the
+    // destructor has nothing left to wait for. For an owner that goes while its device is
+    // silent and must not hold the window up meanwhile.
+    void Abandon();
+
     // A remark for the result line of the walk that just ended ("" when there is none): the
     // walk went on with get-next because the agent failed a GETBULK. Cleared by the call.
     std::string TakeWalkNote();

@@ -580,8 +580,10 @@ TEST_F(DeviceTest, WalkCancelledByClearingActive) {
     b.onGetComplete = [&](QxSNMPRequest2Controls&, const QxSNMPError&) {
         rows = list->ItemCount();
     };
+    // One row per exchange, so that the walk is still running after its third row.
+    b.request.getBulk = false;
     b.Get();
-    ASSERT_TRUE(WaitUntil([&] { return list->ItemCount() >= 3 || !b.busy; }));
+    ASSERT_TRUE(WaitUntil([&] { return b.answerCount >= 3 || !b.busy; }, 5000));
     b.request.active = false;
     ASSERT_TRUE(Idle(b));
     EXPECT_LT(rows, 28);

@@ -103,24 +103,10 @@ void TCounterMonitor::Release(std::unique_ptr<QxSNMPRequest2Controls> binding) {
     if (!binding) {
         return;
     }
-    binding->request.active = false;
-    if (!binding->busy) {
-        return; // destroyed here: nothing of it is in flight
-    }
-    // The exchange in flight ends with its answer or its time-out; the binding goes after
-    // that, outside its own completion, and tells nobody.
-    // Its outcome goes into a status bar nobody sees: without a report target a failure
-    // would open a message box.
-    QxSNMPRequest2Controls* detached = binding.release();
-    auto* unseen = new TStatusBar(nullptr);
-    detached->SetReportTarget(unseen);
-    detached->onSetComplete = nullptr;
-    detached->onGetComplete = [detached, unseen](QxSNMPRequest2Controls&, const QxSNMPError&) {
-        QTimer::singleShot(0, [detached, unseen] {
-            delete detached;
-            delete unseen;
-        });
-    };
+    // The exchange in flight is given up rather than waited for: the window does not hold the
+    // program up while the device is silent, and its answer, should it come, reaches nobody.
+    binding->Close();
+    binding->request.Abandon();
 }
 
 bool TCounterMonitor::Reading() const {
