@@ -5,6 +5,7 @@
 #include "main_window/catalogue/PageOpener.h"
 #include "shell/QxCommandLine.h"
 #include "shell/QxDeviceConfig.h"
+#include "shell/QxMessages.h"
 #include "shell/QxSettingsTexts.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPSession.h"
@@ -171,6 +172,39 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure) {
     return status;
 }
 
+bool ConnectLikeTheModule(const std::vector<std::string>& arguments,
+                          const std::string& programFolder, const std::string& messageFolder,
+                          std::string& addressText) {
+    QxSNMPSession::CreateGlobal("");
+    if (!messageFolder.empty()) {
+        QxMessages::LoadFolder(messageFolder);
+    }
+    QxSNMPGlobal& global = SnmpGlobal();
+    global.timeout = 200;
+    if (QxCommandLine::Parse(arguments, global) == QxCommandLine::Result::HostError) {
+        return false;
+    }
+    QxSettingsTexts texts;
+    texts.FromGlobal(global);
+    const bool suite = QxDeviceConfig::IsSuiteMode(programFolder);
+    if (auto path = QxDeviceConfig::Locate(suite, programFolder, global.device.address)) {
+        QxDeviceConfig::Read(*path, global, texts);
+    }
+    addressText = texts.address;
+    return true;
+}
+
+int PrintPages(TConfigForm& form) {
+    std::string out;
+    std::string failure;
+    const int status = PrintPageForm(form, out, failure);
+    std::fputs(out.c_str(), stdout);
+    if (status != 0) {
+        std::fprintf(stderr, "%s\n", failure.c_str());
+    }
+    return status;
+}
+
 int RunPrint(const std::string& menuPath, const std::vector<std::string>& arguments,
              const std::string& programFolder) {
     const PageDefinition* entry = TMenuCatalogue::Find(menuPath);
@@ -179,30 +213,13 @@ int RunPrint(const std::string& menuPath, const std::vector<std::string>& argume
         return 2;
     }
     try {
-        QxSNMPSession::CreateGlobal("");
-        QxSNMPGlobal& global = SnmpGlobal();
-        global.timeout = 200;
-        if (QxCommandLine::Parse(arguments, global) == QxCommandLine::Result::HostError) {
+        PageHost host;
+        if (!ConnectLikeTheModule(arguments, programFolder, {}, host.addressText)) {
             std::fputs("Error Host Name!\n", stderr);
             return 1;
         }
-        QxSettingsTexts texts;
-        texts.FromGlobal(global);
-        const bool suite = QxDeviceConfig::IsSuiteMode(programFolder);
-        if (auto path = QxDeviceConfig::Locate(suite, programFolder, global.device.address)) {
-            QxDeviceConfig::Read(*path, global, texts);
-        }
-        PageHost host;
-        host.addressText = texts.address;
         std::unique_ptr<TConfigForm> form = BuildPageForm(*entry, host);
-        std::string out;
-        std::string failure;
-        const int status = PrintPageForm(*form, out, failure);
-        std::fputs(out.c_str(), stdout);
-        if (status != 0) {
-            std::fprintf(stderr, "%s\n", failure.c_str());
-        }
-        return status;
+        return PrintPages(*form);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

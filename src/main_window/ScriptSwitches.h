@@ -27,6 +27,17 @@ struct ScriptSwitches {
 // otherwise 1, with the page's result line in `failure`.
 int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure);
 
+// Sets the connection up as the module's start does: the global session, the message files of
+// `messageFolder` (none when empty), the command line and the device's configuration file.
+// False when the host does not resolve; `addressText` gets the device's address text.
+bool ConnectLikeTheModule(const std::vector<std::string>& arguments,
+                          const std::string& programFolder, const std::string& messageFolder,
+                          std::string& addressText);
+
+// Reads every page of the form and prints it on standard output, a failure's result line on
+// standard error; the exit status of PrintPageForm.
+int PrintPages(TConfigForm& form);
+
 // `ksw524p --print`: builds the entry's page form against the device the arguments name and
 // prints it. Exit status 0, 1 (a read failed) or 2 (no generated page at that path).
 int RunPrint(const std::string& menuPath, const std::vector<std::string>& arguments,

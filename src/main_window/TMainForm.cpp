@@ -93,9 +93,7 @@ void TMainForm::BeginExit() {
     if (frontPanel_) {
         frontPanel_->StopPolling();
     }
-    if (mainMenu_) {
-        setEnabled(false);
-    }
+    setEnabled(false);
 }
 
 void TMainForm::RunEntry(const PageDefinition& entry) {

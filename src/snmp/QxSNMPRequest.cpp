@@ -639,16 +639,21 @@ void QxSNMPRequest::PostBufferedStep(Callback callback, void* owner) {
 void QxSNMPRequest::CompleteBulk(long handle, const Pdu& asked, Callback callback, void* owner,
                                  const QxSNMPAnswer& answer) {
     inFlight_.erase(handle);
-    std::shared_ptr<bool> alive = alive_;
     CompletionScope scope(this);
 
+    FinishBulkStep(answer, callback, owner,
+                   [&] { return TakeBulk(answer.status, asked, answer); });
+}
+
+void QxSNMPRequest::FinishBulkStep(const QxSNMPAnswer& answer, Callback callback, void* owner,
+                                   const std::function<BulkOutcome()>& outcome) {
     QxSNMPError result;
     result.errorIndex = answer.errorIndex;
     result.agentAddress = answer.agentAddress;
     result.agentPort = answer.agentPort;
     Step step;
     try {
-        if (Continue(TakeBulk(answer.status, asked, answer), callback, owner, step)) {
+        if (Continue(outcome(), callback, owner, step)) {
             return;
         }
         QxMessages::Mapped ok = QxMessages::MapStatus(0);
@@ -808,34 +813,16 @@ void QxSNMPRequest::CompleteAhead(long handle, const Pdu& asked, const std::vect
     ownerWaiting_ = false;
     Callback callback = waitingCallback_;
     void* owner = waitingOwner_;
-    std::shared_ptr<bool> alive = alive_;
     CompletionScope scope(this);
 
-    QxSNMPError result;
-    result.errorIndex = answer.errorIndex;
-    result.agentAddress = answer.agentAddress;
-    result.agentPort = answer.agentPort;
-    Step step;
-    try {
-        // Without rows from it, the owner's step goes out as a usual GETBULK, whose outcome
-        // decides (smaller, fall back, or the error).
-        if (Continue(filled ? BulkOutcome::Filled : BulkOutcome::Resend, callback, owner, step)) {
-            return;
-        }
-        QxMessages::Mapped ok = QxMessages::MapStatus(0);
-        result.code = ok.code;
-        result.text = ok.text;
-    } catch (const QxError& e) {
-        result.code = e.Code();
-        result.text = e.Text();
-        step = {false, true};
-    }
-    Deliver(step, std::move(result), callback, owner);
+    // Without rows from it, the owner's step goes out as a usual GETBULK, whose outcome decides
+    // (smaller, fall back, or the error).
+    FinishBulkStep(answer, callback, owner,
+                   [filled] { return filled ? BulkOutcome::Filled : BulkOutcome::Resend; });
 }
 
 void QxSNMPRequest::CompleteBuffered(long handle, Callback callback, void* owner) {
     inFlight_.erase(handle);
-    std::shared_ptr<bool> alive = alive_;
     CompletionScope scope(this);
 
     QxSNMPError result;
@@ -929,7 +916,6 @@ void QxSNMPRequest::SendAsync(QxPduType type, Pdu pdu, Callback callback, void* 
 void QxSNMPRequest::Complete(long handle, const Pdu& asked, Callback callback, void* owner,
                              bool processAnswer, const QxSNMPAnswer& answer) {
     inFlight_.erase(handle);
-    std::shared_ptr<bool> alive = alive_;
     CompletionScope scope(this);
 
     // A session closed under the exchange (its channel replaced because other credentials of

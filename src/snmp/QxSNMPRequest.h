@@ -138,6 +138,10 @@ private:
     void CompleteBulk(long handle, const Pdu& asked, Callback callback, void* owner,
                       const QxSNMPAnswer& answer);
     void CompleteBuffered(long handle, Callback callback, void* owner);
+    // The owner's step after a GETBULK answer: what `outcome` makes of it, delivered or sent
+    // on; an error it raises reaches the owner.
+    void FinishBulkStep(const QxSNMPAnswer& answer, Callback callback, void* owner,
+                        const std::function<BulkOutcome()>& outcome);
     void Deliver(Step step, QxSNMPError result, Callback callback, void* owner);
     // After a GETBULK answer was taken: the step for the owner, or true when another exchange
     // was sent for it instead.

@@ -2,12 +2,6 @@
 
 #include "main_window/ScriptSwitches.h"
 #include "main_window/catalogue/PageOpener.h"
-#include "shell/QxCommandLine.h"
-#include "shell/QxDeviceConfig.h"
-#include "shell/QxMessages.h"
-#include "shell/QxSettingsTexts.h"
-#include "snmp/QxSNMPGlobal.h"
-#include "snmp/QxSNMPSession.h"
 #include "ui/page_form/TConfigForm.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TMessageBox.h"
@@ -53,39 +47,21 @@ int RunViewer(const std::vector<std::string>& arguments, const std::string& prog
         return 2;
     }
     try {
-        QxSNMPSession::CreateGlobal("");
-        QxMessages::LoadFolder(programFolder + "errMSg/");
-        QxSNMPGlobal& global = SnmpGlobal();
-        global.timeout = 200;
-        if (QxCommandLine::Parse(ConnectionArguments(arguments), global) ==
-            QxCommandLine::Result::HostError) {
-            Tell(print, "Error Host Name!");
-            return 1;
-        }
         // The module reads its device's configuration file over its command line; so does
         // the viewer, which then talks to the device exactly as the module does (the port and
         // the version of SNMPv1 and SNMPv2c devices come from that file only).
-        QxSettingsTexts texts;
-        texts.FromGlobal(global);
-        const bool suite = QxDeviceConfig::IsSuiteMode(programFolder);
-        if (auto path = QxDeviceConfig::Locate(suite, programFolder, global.device.address)) {
-            QxDeviceConfig::Read(*path, global, texts);
-        }
         PageHost host;
-        host.addressText = texts.address;
+        if (!ConnectLikeTheModule(ConnectionArguments(arguments), programFolder,
+                                  programFolder + "errMSg/", host.addressText)) {
+            Tell(print, "Error Host Name!");
+            return 1;
+        }
         std::unique_ptr<TConfigForm> form = BuildPageForm(*entry, host);
         if (!print) {
             form->ShowModal();
             return 0;
         }
-        std::string out;
-        std::string failure;
-        const int status = PrintPageForm(*form, out, failure);
-        std::fputs(out.c_str(), stdout);
-        if (status != 0) {
-            std::fprintf(stderr, "%s\n", failure.c_str());
-        }
-        return status;
+        return PrintPages(*form);
     } catch (const std::exception& error) {
         Tell(print, error.what());
         return 1;
