@@ -77,10 +77,15 @@ int main(int argc, char** argv) {
         const char* flag;
     } versions[] = {{0, "v1", "-v1"}, {1, "v2c", "-v2c"}};
 
+    // An argument keeps only the cases whose name ("v1 1 column", ...) contains it.
+    const std::string only = argc > 1 ? argv[1] : "";
     bool failed = false;
     for (const Version& v : versions) {
         const bool bulk = v.code != 0;
         for (const Case& c : cases) {
+            if ((std::string(v.name) + " " + c.name).find(only) == std::string::npos) {
+                continue;
+            }
             std::vector<double> ours;
             std::vector<double> tool;
             for (int k = 0; k < Repeats; ++k) {

@@ -685,12 +685,13 @@ void NetSnmpChannel::Send(long ticket, QxPduType type, const std::vector<QxVb>& 
     }
 }
 
-void NetSnmpChannel::Read() {
+void NetSnmpChannel::Read(bool readable) {
     Impl& d = *impl_;
     // Drain what is queued, a bounded number of datagrams at a time.
-    for (int i = 0; i < 64 && d.handle != nullptr; ++i) {
+    for (int i = 0; i < (readable ? 1 : 64) && d.handle != nullptr; ++i) {
         pollfd ready{d.socket, POLLIN, 0};
-        if (::poll(&ready, 1, 0) <= 0 || (ready.revents & (POLLIN | POLLERR | POLLHUP)) == 0) {
+        if (!readable &&
+            (::poll(&ready, 1, 0) <= 0 || (ready.revents & (POLLIN | POLLERR | POLLHUP)) == 0)) {
             return;
         }
         netsnmp_large_fd_set fds;

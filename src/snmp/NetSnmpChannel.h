@@ -72,8 +72,10 @@ public:
               std::int32_t securityLevel, const std::string& community, std::int32_t timeout,
               std::int32_t maxRepetitions = 0);
 
-    // Processes what has arrived on the socket, without blocking.
-    void Read();
+    // Processes what has arrived on the socket, without blocking. `readable`: the caller has
+    // just seen the socket readable, so one datagram is read without asking the socket again
+    // (any further one makes the socket readable again for the next look).
+    void Read(bool readable = false);
     // Retransmits and times out requests whose attempt has expired.
     void CheckTimeouts();
     // After discovery: sends the requests that waited for it, or answers them with the

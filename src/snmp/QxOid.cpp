@@ -1,7 +1,10 @@
 #include "snmp/QxOid.h"
 
+#include <algorithm>
+
 QxOid OidFromText(std::string_view text) {
     QxOid oid;
+    oid.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '.')) + 1);
     size_t i = 0;
     if (i < text.size() && text[i] == '.') {
         ++i;

@@ -45,9 +45,9 @@ bool IsTable(std::uint8_t kind) {
 
 // Whether an answered OID lies inside a column: below the column's OID, on a sub-identifier
 // boundary, so that column 1 never takes the rows of column 10.
-bool InColumn(const std::string& base, const std::string& returned) {
-    return returned.size() > base.size() + 1 && returned.compare(0, base.size(), base) == 0 &&
-           returned[base.size()] == '.';
+bool InColumn(const QxOid& base, const QxOid& returned) {
+    return returned.size() > base.size() &&
+           std::equal(base.begin(), base.end(), returned.begin());
 }
 
 // Restores a variable list from a copy when it goes out of scope, also when an error leaves it.
@@ -368,15 +368,14 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnsw
     QxOid row;
     for (size_t k = 0; k < count; ++k) {
         int i = asked.entries[k];
-        std::string base = vars.BaseOid(i);
+        QxOid base = OidFromText(vars.BaseOid(i));
         QxVb missing;
         const QxVb& vb = k < answer.vbs.size() ? answer.vbs[k] : missing;
-        if (IsPastColumn(base, OidToText(asked.vbs[k].oid), OidToText(vb.oid))) {
+        if (IsPastColumn(base, asked.vbs[k].oid, vb.oid)) {
             Column(i).ended = true;
             continue;
         }
-        size_t baseLength = OidFromText(base).size();
-        suffixes[k].assign(vb.oid.begin() + static_cast<long>(baseLength), vb.oid.end());
+        suffixes[k].assign(vb.oid.begin() + static_cast<long>(base.size()), vb.oid.end());
         answered[k] = true;
         if (!haveRow || suffixes[k] < row) {
             row = suffixes[k];
@@ -401,10 +400,9 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnsw
         QxSNMPVar& v = vars.Entry(i);
         WalkColumn& column = Column(i);
         int k = position[static_cast<size_t>(i)];
-        std::string cell = vars.BaseOid(i) + "." + rowSuffix;
         if (column.ended) {
             v.value = "(NOTDONE)";
-            v.instanceOid = cell;
+            v.instanceOid = vars.BaseOid(i) + "." + rowSuffix;
         } else if (k >= 0 && answered[static_cast<size_t>(k)] &&
                    suffixes[static_cast<size_t>(k)] == row) {
             const QxVb& vb = answer.vbs[static_cast<size_t>(k)];
@@ -416,7 +414,7 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessRow(const Pdu& asked, const QxSNMPAnsw
             }
         } else {
             v.value = "(NULL)";
-            v.instanceOid = cell;
+            v.instanceOid = vars.BaseOid(i) + "." + rowSuffix;
         }
         column.left = v.instanceOid;
     }
@@ -710,7 +708,7 @@ void QxSNMPRequest::SendAhead() {
         }
         const QxVb& last = column.ahead.back();
         // A column whose answers already leave it ends within what it holds.
-        if (last.type == QxVb::EndOfMibView || !InColumn(vars.BaseOid(i), OidToText(last.oid))) {
+        if (last.type == QxVb::EndOfMibView || !InColumn(OidFromText(vars.BaseOid(i)), last.oid)) {
             continue;
         }
         QxVb vb;
@@ -984,8 +982,8 @@ bool QxSNMPRequest::Evaluate(const std::string&) {
     return true;
 }
 
-bool QxSNMPRequest::IsPastColumn(const std::string& base, const std::string& previous,
-                                 const std::string& returned) {
+bool QxSNMPRequest::IsPastColumn(const QxOid& base, const QxOid& previous,
+                                 const QxOid& returned) {
     if (!IsTable(vars.kind)) {
         return false;
     }
@@ -993,7 +991,7 @@ bool QxSNMPRequest::IsPastColumn(const std::string& base, const std::string& pre
         // An answer that did not advance has ended the column: an SNMPv2c agent repeats the
         // OID at the end of its view, and an agent whose get-next goes back would otherwise
         // make the walk endless.
-        return !(OidFromText(previous) < OidFromText(returned));
+        return !(previous < returned);
     }
     return true;
 }

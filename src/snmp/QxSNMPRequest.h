@@ -83,8 +83,7 @@ protected:
     virtual void ValueToVb(int i, QxVb& vb);
     virtual void ApplyFormula(int i, bool afterRead);
     virtual bool Evaluate(const std::string& condition);
-    virtual bool IsPastColumn(const std::string& base, const std::string& previous,
-                              const std::string& returned);
+    virtual bool IsPastColumn(const QxOid& base, const QxOid& previous, const QxOid& returned);
 
 private:
     struct Pdu;

@@ -310,9 +310,9 @@ struct QxSNMPSession::Impl {
 
     // Reads every socket, lets the engine retransmit and time out, sends what waited for
     // discovery, and closes what is no longer needed.
-    void ServiceChannels() {
-        auto service = [](NetSnmpChannel& channel) {
-            channel.Read();
+    void ServiceChannels(int readableSocket = -1) {
+        auto service = [readableSocket](NetSnmpChannel& channel) {
+            channel.Read(channel.Socket() == readableSocket);
             channel.CheckTimeouts();
             channel.Flush();
         };
@@ -369,9 +369,8 @@ struct QxSNMPSession::Impl {
         }
     }
 
-    // Sleeps until a socket is readable, `deadline` or the next look at the retransmission
-    // timers, whichever comes first, then services the channels.
-    void PollOnce(Clock::time_point deadline) {
+    // Every channel's socket, to wait on for readability.
+    std::vector<pollfd> Sockets() const {
         std::vector<pollfd> sockets;
         for (const auto& [key, channel] : channels) {
             sockets.push_back({channel->Socket(), POLLIN, 0});
@@ -379,6 +378,13 @@ struct QxSNMPSession::Impl {
         for (const auto& channel : retired) {
             sockets.push_back({channel->Socket(), POLLIN, 0});
         }
+        return sockets;
+    }
+
+    // Sleeps until a socket is readable, `deadline` or the next look at the retransmission
+    // timers, whichever comes first, then services the channels.
+    void PollOnce(Clock::time_point deadline) {
+        std::vector<pollfd> sockets = Sockets();
         Clock::time_point now = Clock::now();
         auto wait = std::min<Clock::duration>(
             WaitSlice, std::max<Clock::duration>(deadline - now, Clock::duration{}));
@@ -521,7 +527,7 @@ void QxSNMPSession::Cancel(long handle) {
     }
 }
 
-void QxSNMPSession::ProcessPendingEvents() {
+void QxSNMPSession::ProcessPendingEvents(int readableSocket) {
     if (impl_->processing) {
         return;
     }
@@ -531,7 +537,7 @@ void QxSNMPSession::ProcessPendingEvents() {
         ~Reset() { flag = false; }
     } reset{impl_->processing};
 
-    impl_->ServiceChannels();
+    impl_->ServiceChannels(readableSocket);
     while (!impl_->ready.empty()) {
         long ticket = impl_->ready.front();
         impl_->ready.pop_front();
@@ -545,6 +551,25 @@ void QxSNMPSession::ProcessPendingEvents() {
             record.done(record.answer);
         }
     }
+}
+
+int QxSNMPSession::AwaitAnswer(std::chrono::microseconds wait) {
+    if (impl_->records.empty()) {
+        return -1;
+    }
+    std::vector<pollfd> sockets = impl_->Sockets();
+    auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+    timespec timeout{static_cast<time_t>(seconds.count()),
+                     static_cast<long>(std::chrono::nanoseconds(wait - seconds).count())};
+    if (::ppoll(sockets.data(), sockets.size(), &timeout, nullptr) <= 0) {
+        return -1;
+    }
+    for (const pollfd& socket : sockets) {
+        if ((socket.revents & (POLLIN | POLLERR | POLLHUP)) != 0) {
+            return socket.fd;
+        }
+    }
+    return -1;
 }
 
 void QxSNMPSession::Drain(const std::vector<long>& handles, std::chrono::milliseconds budget) {

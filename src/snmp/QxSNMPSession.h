@@ -89,8 +89,13 @@ public:
     void Cancel(long handle);
 
     // Reads what has arrived, retransmits and times out, then runs the completions that are
-    // due. Does nothing when called again from inside a completion.
-    void ProcessPendingEvents();
+    // due. Does nothing when called again from inside a completion. `readableSocket`: a socket
+    // of the session the caller has just seen readable (-1 when none is known).
+    void ProcessPendingEvents(int readableSocket = -1);
+
+    // Waits at most `wait` for an answer to an exchange in flight: returns a socket of the
+    // session that has become readable, or -1 (at once when nothing is in flight).
+    int AwaitAnswer(std::chrono::microseconds wait);
 
     // Runs the completions of the given exchanges as their answers arrive, until none of them
     // is pending or `budget` has passed; other answers are only recorded for the pump. Unlike

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <vector>
 
@@ -19,9 +20,18 @@ struct SnmpEventProcessor::Impl {
     std::map<int, QPointer<QSocketNotifier>> sockets;
     // Sockets that became readable while processing ran; their watchers are off until it ends.
     std::vector<int> putAside;
+    // Short waits for an answer still to be skipped, and how many a miss skips now.
+    int waitsToSkip = 0;
+    int skipAfterMiss = 0;
 };
 
 namespace {
+
+// The longest one processing round keeps the window thread while answers come quickly, the
+// longest it waits for one answer, and the most waits a run of misses skips.
+constexpr std::chrono::milliseconds BurstSlice{8};
+constexpr std::chrono::microseconds QuickWait{1000};
+constexpr int MaxWaitsSkipped = 63;
 
 // Runs a function when the scope is left, also by an exception.
 template <class F> struct AtExit {
@@ -180,10 +190,10 @@ void SnmpEventProcessor::SocketReady(int fd) {
         }
         return;
     }
-    Process();
+    Process(fd);
 }
 
-void SnmpEventProcessor::Process() {
+void SnmpEventProcessor::Process(int readableSocket) {
     impl_->busy = true;
     AtExit done{[this] {
         impl_->busy = false;
@@ -196,7 +206,31 @@ void SnmpEventProcessor::Process() {
             }
         }
     }};
-    if (QxSNMPSession* session = QxSNMPSession::Global()) {
-        session->ProcessPendingEvents();
+    QxSNMPSession* session = QxSNMPSession::Global();
+    if (session == nullptr) {
+        return;
+    }
+    // A walk sends its next request from the completion of the last one. An agent nearby
+    // answers that within a fraction of a millisecond, so the answer is waited for here, within
+    // a bounded slice, rather than through another round of the event loop for every
+    // exchange. After a wait that saw no answer (a slow or distant device) the next ones are
+    // skipped, more of them each time, so a slow device never holds up the window.
+    auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        session->ProcessPendingEvents(readableSocket);
+        if (impl_->waitsToSkip > 0) {
+            --impl_->waitsToSkip;
+            return;
+        }
+        if (std::chrono::steady_clock::now() - start >= BurstSlice) {
+            return;
+        }
+        readableSocket = session->AwaitAnswer(QuickWait);
+        if (readableSocket < 0) {
+            impl_->skipAfterMiss = std::min(impl_->skipAfterMiss * 2 + 1, MaxWaitsSkipped);
+            impl_->waitsToSkip = impl_->skipAfterMiss;
+            return;
+        }
+        impl_->skipAfterMiss = 0;
     }
 }

@@ -43,7 +43,8 @@ public:
 private:
     void Tick();
     void SocketReady(int fd);
-    void Process();
+    // Runs the session's processing; `readableSocket` is a socket just seen readable, or -1.
+    void Process(int readableSocket = -1);
 
     struct Impl;
     std::unique_ptr<Impl> impl_;
