@@ -145,11 +145,11 @@ if command -v Xvfb >/dev/null; then
         >"$work/desktop.log" 2>&1 &
     desktop=$!
     pids+=("-$desktop")
+    # The command waits for the module's window to close; after the simulator's start it
+    # would have ended had the module not come up.
     sleep 4
     kill -0 "$desktop" 2>/dev/null ||
         fail "the desktop entry's command ended at once: $(cat "$work/desktop.log")"
-    pgrep -s "$desktop" -x ksw524p >/dev/null ||
-        fail "the desktop entry's command runs no module: $(cat "$work/desktop.log")"
 else
     echo "package check: no Xvfb, the desktop entry's command is not started" >&2
 fi
