@@ -81,11 +81,19 @@ createUser MD5_User     MD5 md5userpass
 createUser MD5_DES_User MD5 md5despass1 DES md5despriv1
 createUser SHA_User     SHA shauserpass
 createUser SHA_DES_User SHA shadespass1 DES shadespriv1
+createUser SHA224_User        SHA-224 sha224userpass
+createUser SHA256_AES_User    SHA-256 sha256aespass    AES     sha256aespriv
+createUser SHA384_AES192_User SHA-384 sha384aes192pass AES-192 sha384aes192priv
+createUser SHA512_AES256_User SHA-512 sha512aes256pass AES-256 sha512aes256priv
 group usmNoAuth usm noAuthUser
 group usmAuth   usm MD5_User
 group usmAuth   usm SHA_User
 group usmPriv   usm MD5_DES_User
 group usmPriv   usm SHA_DES_User
+group usmAuth   usm SHA224_User
+group usmPriv   usm SHA256_AES_User
+group usmPriv   usm SHA384_AES192_User
+group usmPriv   usm SHA512_AES256_User
 access usmNoAuth "" usm noauth exact all all none
 access usmAuth   "" usm auth   exact all all none
 access usmPriv   "" usm priv   exact all all none

@@ -81,7 +81,11 @@ std::string SimOptions::Usage() {
            "\n"
            "Communities: readcm and public (read), writecm and private (read-write).\n"
            "SNMPv3 users: noAuthUser; MD5_User md5userpass; MD5_DES_User md5despass1/md5despriv1;\n"
-           "SHA_User shauserpass; SHA_DES_User shadespass1/shadespriv1.\n";
+           "SHA_User shauserpass; SHA_DES_User shadespass1/shadespriv1;\n"
+           "SHA224_User (SHA-224) sha224userpass;\n"
+           "SHA256_AES_User (SHA-256, AES) sha256aespass/sha256aespriv;\n"
+           "SHA384_AES192_User (SHA-384, AES-192) sha384aes192pass/sha384aes192priv;\n"
+           "SHA512_AES256_User (SHA-512, AES-256) sha512aes256pass/sha512aes256priv.\n";
 }
 
 std::string SimOptions::DefaultDataPath(const std::string& programPath) {

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -49,6 +50,35 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 } // namespace
+
+int QxDeviceConfig::AuthPosition(int code) {
+    return code >= QxSNMPSecurity::AuthNone && code <= QxSNMPSecurity::AuthSha512 ? code - 1 : -1;
+}
+
+namespace {
+
+// The privacy codes in list order.
+constexpr int PrivCodes[] = {QxSNMPSecurity::PrivNone,   QxSNMPSecurity::PrivDes,
+                             QxSNMPSecurity::PrivIdea,   QxSNMPSecurity::PrivAes128,
+                             QxSNMPSecurity::PrivAes192, QxSNMPSecurity::PrivAes256};
+
+} // namespace
+
+int QxDeviceConfig::PrivPosition(int code) {
+    for (int i = 0; i < static_cast<int>(std::size(PrivCodes)); ++i) {
+        if (PrivCodes[i] == code) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int QxDeviceConfig::PrivCodeOfPosition(long position) {
+    if (position >= 0 && position < static_cast<long>(std::size(PrivCodes))) {
+        return PrivCodes[position];
+    }
+    return static_cast<int>(position + 1);
+}
 
 bool QxDeviceConfig::IsSuiteMode(const std::string& programFolder) {
     std::filesystem::path folder(programFolder);
@@ -105,9 +135,10 @@ bool QxDeviceConfig::Read(const std::string& path, QxSNMPGlobal& g, QxSettingsTe
     texts.securityName = g.security.securityName;
     g.security.authProtocol = PositionCode(read("AuthProtocol"));
     texts.authProtocol = std::to_string(g.security.authProtocol);
-    int priv = PositionCode(read("PrivProtocol"));
-    // The third privacy choice is CBC-IDEA, whose code is 9.
-    g.security.privProtocol = priv == 3 ? 9 : priv;
+    // The third privacy choice is CBC-IDEA, whose code is 9; AES-192 and AES-256 follow
+    // AES-128 in the list but not in the codes.
+    const int priv = PositionCode(read("PrivProtocol"));
+    g.security.privProtocol = PrivCodeOfPosition(priv - 1);
     texts.privProtocol = std::to_string(g.security.privProtocol);
     g.security.authPassword = read("AuthPassword");
     texts.authPassword = g.security.authPassword;

@@ -26,6 +26,18 @@ public:
     // was read.
     static bool Read(const std::string& path, QxSNMPGlobal& global, QxSettingsTexts& texts);
 
+    // The file and the settings dialog store protocols as positions (from 0) in the lists
+    // "None", "HMACMD5", "HMAC_SHA", "HMAC_SHA224", "HMAC_SHA256", "HMAC_SHA384",
+    // "HMAC_SHA512" and "None", "CBC_DES", "CBC_IDEA", "CFB_AES128", "CFB_AES192",
+    // "CFB_AES256"; the record holds the protocol codes of QxSNMPSecurity. Position + 1 is the
+    // code except for CBC-IDEA (9), AES-192 (20) and AES-256 (21). These give the position of
+    // a code, -1 for a code that is in neither list.
+    static int AuthPosition(int code);
+    static int PrivPosition(int code);
+    // The code the reader takes for a stored position (or any other number): position + 1,
+    // with the three privacy exceptions above.
+    static int PrivCodeOfPosition(long position);
+
     // What the settings dialog writes, as it shows it.
     struct Values {
         std::string agentIp;
@@ -34,8 +46,10 @@ public:
         std::string securityName; // empty unless the version is SNMPv3
         std::string authPassword;
         std::string privPassword;
-        int authProtocol = -1; // selected position: 0 none, 1 HMAC-MD5, 2 HMAC-SHA; -1 none
-        int privProtocol = -1; // 0 none, 1 CBC-DES, 2 CBC-IDEA; -1 none
+        int authProtocol = -1; // selected position: 0 none, 1 HMAC-MD5, 2 HMAC-SHA,
+                               // 3 to 6 HMAC-SHA-224/256/384/512; -1 none
+        int privProtocol = -1; // 0 none, 1 CBC-DES, 2 CBC-IDEA, 3 to 5 CFB-AES-128/192/256;
+                               // -1 none
         std::string contextEngineId;
         int securityLevel = -1; // 0 noAuthNoPriv, 1 authNoPriv, 2 authPriv; -1 none
         std::string contextName;

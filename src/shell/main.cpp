@@ -29,7 +29,10 @@ constexpr const char* Usage =
     "               [/P<priv pass phrase>] [/a<auth protocol>] [/p<priv protocol>]\n"
     "  /v  0 SNMPv1, 1 SNMPv2c, 3 SNMPv3\n"
     "  /l  1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
-    "  /a  1 none, 2 HMAC-MD5, 3 HMAC-SHA;  /p  1 none, 2 CBC-DES, 9 CBC-IDEA\n"
+    "  /a  1 none, 2 HMAC-MD5, 3 HMAC-SHA, 4 HMAC-SHA-224, 5 HMAC-SHA-256, 6 HMAC-SHA-384,\n"
+    "      7 HMAC-SHA-512\n"
+    "  /p  1 none, 2 CBC-DES, 4 CFB-AES-128, 20 CFB-AES-192, 21 CFB-AES-256\n"
+    "      (9 CBC-IDEA is refused: no SNMP engine here has it)\n"
     "  /b0 table walks with get-next only, for an agent that mishandles GETBULK\n"
     "A later start for the same /I host brings the running window to the front.\n";
 

@@ -507,6 +507,47 @@ bool AuthProtocolOid(int code, oid*& protocol, std::size_t& length) {
         protocol = usmHMACSHA1AuthProtocol;
         length = USM_AUTH_PROTO_SHA_LEN;
         return true;
+    case QxSNMPSecurity::AuthSha224:
+        protocol = usmHMAC128SHA224AuthProtocol;
+        length = OID_LENGTH(usmHMAC128SHA224AuthProtocol);
+        return true;
+    case QxSNMPSecurity::AuthSha256:
+        protocol = usmHMAC192SHA256AuthProtocol;
+        length = OID_LENGTH(usmHMAC192SHA256AuthProtocol);
+        return true;
+    case QxSNMPSecurity::AuthSha384:
+        protocol = usmHMAC256SHA384AuthProtocol;
+        length = OID_LENGTH(usmHMAC256SHA384AuthProtocol);
+        return true;
+    case QxSNMPSecurity::AuthSha512:
+        protocol = usmHMAC384SHA512AuthProtocol;
+        length = OID_LENGTH(usmHMAC384SHA512AuthProtocol);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Privacy protocol code -> the engine's protocol OID. AES-192 and AES-256 are the protocols
+// net-snmp's tools call "AES-192" and "AES-256" (the key extended as the draft for them says).
+bool PrivProtocolOid(int code, oid*& protocol, std::size_t& length) {
+    switch (code) {
+    case QxSNMPSecurity::PrivDes:
+        protocol = usmDESPrivProtocol;
+        length = USM_PRIV_PROTO_DES_LEN;
+        return true;
+    case QxSNMPSecurity::PrivAes128:
+        protocol = usmAESPrivProtocol;
+        length = USM_PRIV_PROTO_AES_LEN;
+        return true;
+    case QxSNMPSecurity::PrivAes192:
+        protocol = usmAES192PrivProtocol;
+        length = OID_LENGTH(usmAES192PrivProtocol);
+        return true;
+    case QxSNMPSecurity::PrivAes256:
+        protocol = usmAES256PrivProtocol;
+        length = OID_LENGTH(usmAES256PrivProtocol);
+        return true;
     default:
         return false;
     }
@@ -562,10 +603,12 @@ NetSnmpChannel::NetSnmpChannel(const NetSnmpChannelKey& key, const std::string& 
                             &session.securityAuthKeyLen) != SNMPERR_SUCCESS) {
                 throw QxError::FromStatus(NetSnmpStatus::AuthenticationError);
             }
-            if (key.privProtocol == QxSNMPSecurity::PrivDes &&
+            oid* privOid = nullptr;
+            std::size_t privLength = 0;
+            if (PrivProtocolOid(key.privProtocol, privOid, privLength) &&
                 key.privPassword.size() >= USM_LENGTH_P_MIN) {
-                session.securityPrivProto = usmDESPrivProtocol;
-                session.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+                session.securityPrivProto = privOid;
+                session.securityPrivProtoLen = privLength;
                 session.securityPrivKeyLen = USM_PRIV_KU_LEN;
                 if (generate_Ku(authOid, authLength,
                                 reinterpret_cast<const u_char*>(key.privPassword.data()),

@@ -95,13 +95,12 @@ int TargetStatus(const QxSNMPTarget& target) {
     if (s.securityModel != SecurityModelUsm) {
         return NetSnmpStatus::UnsupportedSecurityModel;
     }
-    if (s.authProtocol != QxSNMPSecurity::AuthNone && s.authProtocol != QxSNMPSecurity::AuthMd5 &&
-        s.authProtocol != QxSNMPSecurity::AuthSha) {
+    if (!QxSNMPSession::SupportsAuthProtocol(s.authProtocol)) {
         return NetSnmpStatus::UnsupportedAuthProtocol;
     }
     // The engine has no CBC-IDEA; that and unknown codes are unsupported privacy protocols,
     // whatever level the request asks for.
-    if (s.privProtocol != QxSNMPSecurity::PrivNone && s.privProtocol != QxSNMPSecurity::PrivDes) {
+    if (!QxSNMPSession::SupportsPrivProtocol(s.privProtocol)) {
         return NetSnmpStatus::UnsupportedPrivProtocol;
     }
     if (s.securityLevel < LevelNoAuth || s.securityLevel > LevelAuthPriv) {
@@ -450,6 +449,34 @@ void QxSNMPSession::CreateGlobal(const std::string& bootCounterFolder) {
     global.ResetParameters();
     slot.reset(new QxSNMPSession());
     global.eventProcessor.Start();
+}
+
+bool QxSNMPSession::SupportsAuthProtocol(std::int32_t code) {
+    switch (code) {
+    case QxSNMPSecurity::AuthNone:
+    case QxSNMPSecurity::AuthMd5:
+    case QxSNMPSecurity::AuthSha:
+    case QxSNMPSecurity::AuthSha224:
+    case QxSNMPSecurity::AuthSha256:
+    case QxSNMPSecurity::AuthSha384:
+    case QxSNMPSecurity::AuthSha512:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool QxSNMPSession::SupportsPrivProtocol(std::int32_t code) {
+    switch (code) {
+    case QxSNMPSecurity::PrivNone:
+    case QxSNMPSecurity::PrivDes:
+    case QxSNMPSecurity::PrivAes128:
+    case QxSNMPSecurity::PrivAes192:
+    case QxSNMPSecurity::PrivAes256:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QxSNMPSession* QxSNMPSession::Global() {

@@ -57,6 +57,11 @@ public:
     static void CreateGlobal(const std::string& bootCounterFolder);
     static QxSNMPSession* Global(); // nullptr before creation
 
+    // Whether the engine can use a protocol code of QxSNMPSecurity: none, HMAC-MD5, HMAC-SHA
+    // and HMAC-SHA-224/256/384/512; none, CBC-DES and CFB-AES-128/192/256 (not CBC-IDEA).
+    static bool SupportsAuthProtocol(std::int32_t code);
+    static bool SupportsPrivProtocol(std::int32_t code);
+
     ~QxSNMPSession();
     QxSNMPSession(const QxSNMPSession&) = delete;
     QxSNMPSession& operator=(const QxSNMPSession&) = delete;

@@ -122,8 +122,11 @@ TEST_F(ConfigSNMP, OpensWithTheDefaultsAndTheVersionThreeFieldsGreyed) {
         {form->cbxSecurityName,
          {"noAuthUser", "MD5_User", "MD5_DES_User", "SHA_User", "SHA_DES_User"}},
         {form->cbxSecurityLevel, {"NoAuthNoPriv", "AuthNoPriv", "AuthPriv"}},
-        {form->cbxAuthProtocol, {"None", "HMACMD5", "HMAC_SHA"}},
-        {form->cbxPrivProtocol, {"None", "CBC_DES", "CBC_IDEA"}},
+        {form->cbxAuthProtocol,
+         {"None", "HMACMD5", "HMAC_SHA", "HMAC_SHA224", "HMAC_SHA256", "HMAC_SHA384",
+          "HMAC_SHA512"}},
+        {form->cbxPrivProtocol,
+         {"None", "CBC_DES", "CBC_IDEA", "CFB_AES128", "CFB_AES192", "CFB_AES256"}},
     };
     for (const auto& row : combos) {
         SCOPED_TRACE(row.combo->Name());
@@ -255,6 +258,40 @@ TEST_F(ConfigSNMP, VersionThreeFileReadsBackAsShown) {
     EXPECT_EQ(global.security.securityModel, 3);
     EXPECT_EQ(ValueOf(CfgBytes(), "SetCommStr"), "wc");
     EXPECT_EQ(ValueOf(CfgBytes(), "GetCommStr"), "ctx");
+}
+
+// Each protocol item is written as its position, read as its protocol code, and shown again
+// as the same item when the dialog opens with the stored settings.
+TEST_F(ConfigSNMP, EveryProtocolItemReadsBackAndIsShownAgain) {
+    const struct {
+        int auth, priv;         // items chosen
+        int authCode, privCode; // codes read from the file
+    } rows[] = {
+        {0, 0, 1, 1},  {1, 1, 2, 2},  {2, 2, 3, 9}, {3, 3, 4, 4},
+        {4, 4, 5, 20}, {5, 5, 6, 21}, {6, 3, 7, 4},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.auth) + "/" + std::to_string(row.priv));
+        std::filesystem::remove(CfgPath());
+        auto form = Make();
+        FillV3(*form);
+        form->cbxAuthProtocol->SetItemIndex(row.auth);
+        form->cbxPrivProtocol->SetItemIndex(row.priv);
+        form->btnOk->Click();
+        ASSERT_EQ(form->ModalResult(), mrOk);
+        EXPECT_EQ(ValueOf(CfgBytes(), "AuthProtocol"), std::to_string(row.auth));
+        EXPECT_EQ(ValueOf(CfgBytes(), "PrivProtocol"), std::to_string(row.priv));
+
+        QxSNMPGlobal global;
+        QxSettingsTexts stored;
+        stored.FromGlobal(global);
+        ASSERT_TRUE(QxDeviceConfig::Read(CfgPath(), global, stored));
+        EXPECT_EQ(global.security.authProtocol, row.authCode);
+        EXPECT_EQ(global.security.privProtocol, row.privCode);
+        auto again = Make("3", "MD5_DES_User", stored);
+        EXPECT_EQ(again->cbxAuthProtocol->ItemIndex(), row.auth);
+        EXPECT_EQ(again->cbxPrivProtocol->ItemIndex(), row.priv);
+    }
 }
 
 TEST_F(ConfigSNMP, VersionModifiedFlag) {

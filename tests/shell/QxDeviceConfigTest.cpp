@@ -174,6 +174,58 @@ TEST_F(DeviceConfigTest, WriterReaderRoundTripAndOwnerOnlyFile) {
     EXPECT_EQ(QxIni(path).ReadString("Other", "Version", "d"), "d");
 }
 
+// Every position of the two protocol lists is written and read back as its protocol code,
+// and the dialog finds the position of that code again. Positions 0 to 2 are those of older
+// files and read as they always did.
+TEST_F(DeviceConfigTest, EveryProtocolPositionRoundTrips) {
+    struct Case {
+        const char* name;
+        int position;
+        int code;
+    };
+    const Case auth[] = {
+        {"None", 0, 1},         {"HMAC-MD5", 1, 2},     {"HMAC-SHA", 2, 3},
+        {"HMAC-SHA-224", 3, 4}, {"HMAC-SHA-256", 4, 5}, {"HMAC-SHA-384", 5, 6},
+        {"HMAC-SHA-512", 6, 7},
+    };
+    const Case priv[] = {
+        {"None", 0, 1},        {"CBC-DES", 1, 2},      {"CBC-IDEA", 2, 9},
+        {"CFB-AES-128", 3, 4}, {"CFB-AES-192", 4, 20}, {"CFB-AES-256", 5, 21},
+    };
+    const std::string path = Path("10.0.0.9.cfg");
+    for (const Case& c : auth) {
+        SCOPED_TRACE(c.name);
+        QxDeviceConfig::Values v = SampleValues();
+        v.authProtocol = c.position;
+        ASSERT_TRUE(QxDeviceConfig::Write(path, v));
+        QxSNMPGlobal g;
+        QxSettingsTexts texts;
+        ASSERT_TRUE(QxDeviceConfig::Read(path, g, texts));
+        EXPECT_EQ(g.security.authProtocol, c.code);
+        EXPECT_EQ(texts.authProtocol, std::to_string(c.code));
+        EXPECT_EQ(QxDeviceConfig::AuthPosition(c.code), c.position);
+    }
+    for (const Case& c : priv) {
+        SCOPED_TRACE(c.name);
+        QxDeviceConfig::Values v = SampleValues();
+        v.privProtocol = c.position;
+        ASSERT_TRUE(QxDeviceConfig::Write(path, v));
+        QxSNMPGlobal g;
+        QxSettingsTexts texts;
+        ASSERT_TRUE(QxDeviceConfig::Read(path, g, texts));
+        EXPECT_EQ(g.security.privProtocol, c.code);
+        EXPECT_EQ(texts.privProtocol, std::to_string(c.code));
+        EXPECT_EQ(QxDeviceConfig::PrivPosition(c.code), c.position);
+    }
+    // Codes in neither list have no position: the dialog shows no choice for them.
+    for (int code : {0, 8, -1, 99}) {
+        EXPECT_EQ(QxDeviceConfig::AuthPosition(code), -1) << code;
+    }
+    for (int code : {0, 3, 5, 6, 19, 22}) {
+        EXPECT_EQ(QxDeviceConfig::PrivPosition(code), -1) << code;
+    }
+}
+
 TEST_F(DeviceConfigTest, FailedWriteKeepsTheOldFile) {
     std::string path = Path("keep.cfg");
     ASSERT_TRUE(QxDeviceConfig::Write(path, SampleValues()));

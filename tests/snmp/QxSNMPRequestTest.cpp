@@ -331,6 +331,11 @@ TEST_F(RequestTest, SnmpV3Users) {
         {"MD5_User", 2, 2, 1, "md5userpass", "", 0},
         {"SHA_DES_User", 3, 3, 2, "shadespass1", "shadespriv1", 0},
         {"MD5_DES_User", 3, 2, 2, "md5despass1", "md5despriv1", 0},
+        {"SHA224_User", 2, 4, 1, "sha224userpass", "", 0},
+        {"SHA256_AES_User", 3, 5, 4, "sha256aespass", "sha256aespriv", 0},
+        {"SHA384_AES192_User", 3, 6, 20, "sha384aes192pass", "sha384aes192priv", 0},
+        {"SHA512_AES256_User", 3, 7, 21, "sha512aes256pass", "sha512aes256priv", 0},
+        {"SHA512_AES256_User", 3, 7, 9, "sha512aes256pass", "sha512aes256priv", -313},
         {"SHA_User", 2, 3, 1, "wrongpass99", "", -308},
         {"NoSuchUser", 1, 1, 1, "", "", -304},
     };

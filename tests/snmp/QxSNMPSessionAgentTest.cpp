@@ -13,9 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -86,6 +88,17 @@ const Credentials Md5Des = {"MD5_DES_User", 3,   "MD5_DES_User", 3, Md5,
 const Credentials ShaDes = {"SHA_DES_User", 3,   "SHA_DES_User", 3, Sha,
                             "shadespass1",  Des, "shadespriv1"};
 
+// One user for each SHA-2 authentication and AES privacy protocol (both agents know them).
+const Credentials ShaTwoAes[] = {
+    {"SHA224_User", 3, "SHA224_User", 2, QxSNMPSecurity::AuthSha224, "sha224userpass", NoPriv, ""},
+    {"SHA256_AES_User", 3, "SHA256_AES_User", 3, QxSNMPSecurity::AuthSha256, "sha256aespass",
+     QxSNMPSecurity::PrivAes128, "sha256aespriv"},
+    {"SHA384_AES192_User", 3, "SHA384_AES192_User", 3, QxSNMPSecurity::AuthSha384,
+     "sha384aes192pass", QxSNMPSecurity::PrivAes192, "sha384aes192priv"},
+    {"SHA512_AES256_User", 3, "SHA512_AES256_User", 3, QxSNMPSecurity::AuthSha512,
+     "sha512aes256pass", QxSNMPSecurity::PrivAes256, "sha512aes256priv"},
+};
+
 class QxSNMPSessionAgent : public ::testing::TestWithParam<TestAgent::Kind> {
 protected:
     static void SetUpTestSuite() { EnsureSnmpSession(); }
@@ -145,6 +158,55 @@ TEST_P(QxSNMPSessionAgent, GetsSystemGroupWithEveryVersionAndLevel) {
             EXPECT_EQ(a.vbs[1].type, QxVb::TimeTicks);
             EXPECT_EQ(a.agentAddress, "127.0.0.1");
             EXPECT_EQ(a.agentPort, agent_->Port());
+        }
+    }
+}
+
+// Each SHA-2 and AES protocol gets and walks a table: the same rows as over SNMPv2c, and a
+// wrong pass phrase of the same protocol is refused (so the keys really are those of the
+// protocol, not a fallback to an older one).
+TEST_P(QxSNMPSessionAgent, GetsAndWalksOverEveryShaTwoAndAesProtocol) {
+    const QxOid IfIndex = OidFromText("1.3.6.1.2.1.2.2.1.1");
+    auto walk = [&](const QxSNMPTarget& target) {
+        std::vector<std::pair<QxOid, long>> rows;
+        QxOid at = IfIndex;
+        for (int i = 0; i < 100; ++i) {
+            QxSNMPAnswer a = i % 2 == 0 ? session_->Send(QxPduType::GetNext, target, Names({at}))
+                                        : SendThroughPump(QxPduType::GetNext, target, Names({at}));
+            EXPECT_EQ(a.status, 0) << QxMessages::MapStatus(a.status).text;
+            if (a.status != 0 || a.vbs.size() != 1 || a.vbs[0].oid.size() <= IfIndex.size() ||
+                !std::equal(IfIndex.begin(), IfIndex.end(), a.vbs[0].oid.begin())) {
+                break;
+            }
+            at = a.vbs[0].oid;
+            rows.emplace_back(at, a.vbs[0].integer);
+        }
+        return rows;
+    };
+    const auto expected = walk(Target(V2c));
+    ASSERT_FALSE(expected.empty());
+    for (const Credentials& c : ShaTwoAes) {
+        SCOPED_TRACE(c.name);
+        QxSNMPAnswer a = session_->Send(QxPduType::Get, Target(c), Names({SysDescr, SysUpTime}));
+        ASSERT_EQ(a.status, 0) << QxMessages::MapStatus(a.status).text;
+        ASSERT_EQ(a.vbs.size(), 2u);
+        EXPECT_EQ(a.vbs[0].type, QxVb::OctetString);
+        EXPECT_FALSE(a.vbs[0].octets.empty());
+        EXPECT_EQ(a.vbs[1].type, QxVb::TimeTicks);
+        EXPECT_EQ(walk(Target(c)), expected);
+
+        Credentials wrong = c;
+        wrong.authPass = "not-the-pass-phrase";
+        QxSNMPTarget refused = Target(wrong);
+        refused.timeout = 50;
+        EXPECT_EQ(session_->Send(QxPduType::Get, refused, Names({SysUpTime})).status, 1408);
+        if (c.priv != NoPriv) {
+            // An agent that cannot decrypt a request does not answer it.
+            wrong = c;
+            wrong.privPass = "not-the-priv-phrase";
+            refused = Target(wrong);
+            refused.timeout = 50;
+            EXPECT_EQ(session_->Send(QxPduType::Get, refused, Names({SysUpTime})).status, -5);
         }
     }
 }

@@ -16,7 +16,10 @@
 // at its own security level and above:
 //   noAuthUser (noAuthNoPriv), MD5_User/md5userpass (authNoPriv),
 //   MD5_DES_User/md5despass1/md5despriv1 (authPriv), SHA_User/shauserpass (authNoPriv),
-//   SHA_DES_User/shadespass1/shadespriv1 (authPriv).
+//   SHA_DES_User/shadespass1/shadespriv1 (authPriv), SHA224_User/sha224userpass (SHA-224,
+//   authNoPriv), SHA256_AES_User/sha256aespass/sha256aespriv (SHA-256, AES),
+//   SHA384_AES192_User/sha384aes192pass/sha384aes192priv (SHA-384, AES-192),
+//   SHA512_AES256_User/sha512aes256pass/sha512aes256priv (SHA-512, AES-256).
 // A UDP port of 127.0.0.1 that is free now (bound to port 0, read back, released); also a
 // port that nobody answers on, for time-out tests.
 int FreeUdpPort();

@@ -143,13 +143,15 @@ void TfrmConfigSNMP::BuildControls() {
     cbxSecurityLevel = MakeCombo(box, "cbxSecurityLevel", RightField, 32,
                                  {"NoAuthNoPriv", "AuthNoPriv", "AuthPriv"});
     MakeLabel(box, "Auth Protocol : ", RightLabel, 56);
-    cbxAuthProtocol =
-        MakeCombo(box, "cbxAuthProtocol", RightField, 56, {"None", "HMACMD5", "HMAC_SHA"});
+    cbxAuthProtocol = MakeCombo(box, "cbxAuthProtocol", RightField, 56,
+                                {"None", "HMACMD5", "HMAC_SHA", "HMAC_SHA224", "HMAC_SHA256",
+                                 "HMAC_SHA384", "HMAC_SHA512"});
     MakeLabel(box, "Auth Password : ", RightLabel, 80);
     edtAuthPass = MakeEdit(box, "edtAuthPass", RightField, 80);
     MakeLabel(box, "Priv Protocol : ", RightLabel, 104);
     cbxPrivProtocol =
-        MakeCombo(box, "cbxPrivProtocol", RightField, 104, {"None", "CBC_DES", "CBC_IDEA"});
+        MakeCombo(box, "cbxPrivProtocol", RightField, 104,
+                  {"None", "CBC_DES", "CBC_IDEA", "CFB_AES128", "CFB_AES192", "CFB_AES256"});
     MakeLabel(box, "Priv Password : ", RightLabel, 128);
     edtPrivPass = MakeEdit(box, "edtPrivPass", RightField, 128);
     MakeLabel(box, "Context Engine ID :  ", RightLabel, 152);
@@ -178,10 +180,8 @@ void TfrmConfigSNMP::Prefill(const QxSettingsTexts& stored) {
 
     cbxSecurityName->SetText(stored.securityName);
     cbxSecurityLevel->SetItemIndex(ItemOfCode(stored.securityLevel, 3));
-    cbxAuthProtocol->SetItemIndex(ItemOfCode(stored.authProtocol, 3));
-    // The privacy codes are 1 none, 2 CBC-DES and 9 CBC-IDEA.
-    const std::string priv = stored.privProtocol == "9" ? "3" : stored.privProtocol;
-    cbxPrivProtocol->SetItemIndex(ItemOfCode(priv, 3));
+    cbxAuthProtocol->SetItemIndex(QxDeviceConfig::AuthPosition(ToInt(stored.authProtocol, 0)));
+    cbxPrivProtocol->SetItemIndex(QxDeviceConfig::PrivPosition(ToInt(stored.privProtocol, 0)));
     edtAuthPass->SetText(stored.authPassword);
     edtPrivPass->SetText(stored.privPassword);
     edtContextEngine->SetText(stored.contextEngineId);
