@@ -50,6 +50,8 @@ TEntrySearch::TEntrySearch(QWidget* owner) : TForm(owner) {
     edit_->setClearButtonEnabled(true);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("EntryList"));
+    // Typing always goes to the words; the field moves through the list (Up, Down).
+    list_->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(edit_);
     layout->addWidget(list_);
     resize(520, 360);
@@ -58,6 +60,7 @@ TEntrySearch::TEntrySearch(QWidget* owner) : TForm(owner) {
     connect(edit_, &QLineEdit::returnPressed, this, [this] { Choose(); });
     connect(list_, &QListWidget::itemActivated, this, [this] { Choose(); });
     Search();
+    edit_->setFocus();
 }
 
 void TEntrySearch::SetWords(const std::string& words) {
