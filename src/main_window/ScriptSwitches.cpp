@@ -173,8 +173,7 @@ bool ReadPage(TConfigForm& form, int page, std::string& failure) {
 
 } // namespace
 
-int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure,
-                  PrintFormat format) {
+int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure, PrintFormat format) {
     int status = 0;
     TPageControl* tabs = form.PageControl();
     for (int i = 0; i < form.BindingCount(); ++i) {

@@ -291,6 +291,11 @@ TEST_F(ListViewTableTest, CopyAndExportGiveTheTextsAsShown) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("Index\tIP Address\n100\t<10.0.0.1>\n"));
 
+    list.SetFilterText("192.168.1.");
+    EXPECT_EQ(list.ShownRowsText(),
+              "Index\tIP Address\n10\t<192.168.1.10>\n9\t<192.168.1.9>\n-2\t<192.168.1.100>\n");
+    list.SetFilterText("");
+
     list.Item(0)->SetSubItem(0, "a,\"b\"");
     const std::string csv = "Index,IP Address\n10,\"<a,\"\"b\"\">\"\n9,<192.168.1.9>\n"
                             "100,<10.0.0.1>\n-2,<192.168.1.100>\n";

@@ -672,6 +672,17 @@ std::string TListView::SelectionText() const {
     return text.empty() ? text : TabLine(Captions(columns)) + text;
 }
 
+std::string TListView::ShownRowsText() const {
+    const std::vector<int> columns = ShownColumns();
+    std::string text = TabLine(Captions(columns));
+    for (int i = 0; i < ItemCount(); ++i) {
+        if (!Item(i)->isHidden()) {
+            text += TabLine(RowTexts(Item(i), columns));
+        }
+    }
+    return text;
+}
+
 void TListView::CopySelection() const {
     const std::string text = SelectionText();
     if (!text.empty()) {
@@ -736,7 +747,7 @@ QMenu* TListView::CreateContextMenu() {
     copy->setEnabled(!SelectionText().empty());
     menu->addAction(QStringLiteral("Copy &All"), [self] {
         if (self) {
-            QGuiApplication::clipboard()->setText(ToQString(self->CsvText()));
+            QGuiApplication::clipboard()->setText(ToQString(self->ShownRowsText()));
         }
     });
     menu->addAction(QStringLiteral("&Export..."), [self] {

@@ -149,13 +149,16 @@ public:
     // The shown columns' captions and the selected rows, tab-separated, one line each.
     std::string SelectionText() const;
     void CopySelection() const;
+    // The captions and every row the filter lets through, tab-separated ("Copy All").
+    std::string ShownRowsText() const;
     // The captions and every row (also those the filter hides) as CSV, in the list's order.
     std::string CsvText() const;
     // Writes CsvText as UTF-8; false and the reason when the file cannot be written.
     bool ExportCsv(const std::string& path, std::string& error) const;
     // Asks for a file and exports to it; a failure shows a message box.
     void ExportAction();
-    // The context menu: Copy, Copy All, Export..., Original Order. The caller owns it.
+    // The context menu: Copy, Copy All (the rows shown), Export..., Original Order. The caller
+    // owns it.
     QMenu* CreateContextMenu();
     // Asks for the file to export to ("" cancels); tests replace it.
     static std::function<std::string(QWidget* owner, const std::string& suggested)> AskExportFile;
