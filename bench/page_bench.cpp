@@ -163,16 +163,28 @@ double ScalarPage(const TestAgent& agent) {
     });
 }
 
-double TablePage(const TestAgent& agent, int rowCount) {
+// With `sorted`, the list is sorted (by its second column, descending) and filtered before the
+// walk, so that every batch of rows the walk brings is sorted in and filtered as it comes.
+double TablePage(const TestAgent& agent, int rowCount, bool sorted = false) {
     TConfigForm form(nullptr);
     form.SetCaption("Bench: 127.0.0.1");
     TSNMPListViewPanel* page =
         form.SetListViewPage(NewBinding(form, agent, ThreeColumns, MVT_FMV, 1), -1, {}, -1, {});
     TListView& list = *page->ListViewPanel()->ListView();
+    if (sorted) {
+        list.SortBy(1, false);
+        list.SetFilterText("7");
+    }
     return TimeModal(form, [&] {
         if (list.ItemCount() != rowCount) {
             std::fprintf(stderr, "%d rows in the list, %d expected\n", list.ItemCount(), rowCount);
             return false;
+        }
+        for (int i = 1; sorted && i < list.ItemCount(); ++i) {
+            if (*list.Item(i) < *list.Item(i - 1)) {
+                std::fprintf(stderr, "the list is not sorted at row %d\n", i);
+                return false;
+            }
         }
         return true;
     });
@@ -240,7 +252,8 @@ int main(int argc, char** argv) {
         column.push_back(Entry);
         const std::vector<double> m =
             Medians(t.repeats, {[&] { return TablePage(agent, t.rows); },
-                                [&] { return ToolRun(walk); }, [&] { return ToolRun(column); }});
+                                [&] { return ToolRun(walk); }, [&] { return ToolRun(column); },
+                                [&] { return TablePage(agent, t.rows, true); }});
         if (m.empty()) {
             failed = true;
             std::printf("table page, 3 columns, %d rows, v2c: failed\n", t.rows);
@@ -255,6 +268,10 @@ int main(int argc, char** argv) {
                     "%.3f s), ratio %.2f (goal at most %.2f)%s\n",
                     t.rows, ours, tool, t.repeats, oneColumn, ratio, TableGoalRatio,
                     Mark(ratio <= TableGoalRatio));
+        const double sortedRatio = m[3] / tool;
+        std::printf("table page, 3 columns, %d rows, v2c, sorted and filtered while the rows "
+                    "arrive: page %.3f s, ratio to snmpbulkwalk %.2f (goal at most %.2f)%s\n",
+                    t.rows, m[3], sortedRatio, TableGoalRatio, Mark(sortedRatio <= TableGoalRatio));
     }
 
     // The simulator and the tools are other processes: this is the module's own peak.

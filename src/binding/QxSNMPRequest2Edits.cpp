@@ -15,6 +15,7 @@
 #include "ui/toolkit/TLabel.h"
 #include "ui/toolkit/TPanel.h"
 #include "ui/toolkit/TRadioGroup.h"
+#include "vocab/QxCellText.h"
 #include "vocab/QxDateTime.h"
 #include "vocab/QxEditConstraint.h"
 #include "vocab/QxNumList.h"
@@ -673,6 +674,14 @@ void QxSNMPRequest2Edits::BuildColumns() {
         TListColumn* column = listView_->AddColumn(request.vars.Entry(i).label);
         column->SetWidth(request.vars.IsNotInView(i) ? 0 : -2);
         column->SetAutoSize(false);
+        // Port lists and MAC addresses read as port numbers and separated octets; the rows
+        // keep the value texts, which the edits and the writes use.
+        const int syntax = request.vars.Entry(i).syntax;
+        if (syntax == sxBitstr) {
+            listView_->SetColumnFormat(column->Index(), PortListCellText);
+        } else if (syntax == sxMacaddress) {
+            listView_->SetColumnFormat(column->Index(), MacCellText);
+        }
     }
     columnOrder_ = columns;
 }

@@ -1,6 +1,7 @@
 #include "main_window/ScriptSwitches.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "main_window/TEntrySearch.h"
 #include "main_window/TMenuCatalogue.h"
 #include "main_window/catalogue/PageOpener.h"
 #include "shell/QxCommandLine.h"
@@ -21,7 +22,7 @@
 #include "ui/toolkit/TListView.h"
 #include "ui/toolkit/TMemo.h"
 #include "ui/toolkit/TPageControl.h"
-
+#include "vocab/QxCellText.h"
 
 #include <cstdio>
 #include <exception>
@@ -41,6 +42,21 @@ ScriptSwitches ScriptSwitches::Take(std::vector<std::string>& arguments) {
                 continue;
             }
             (a == "--print" ? s.print : s.open) = arguments[++i];
+        } else if (a == "--find") {
+            if (i + 1 >= arguments.size()) {
+                s.error = a + " needs the words to look for";
+                continue;
+            }
+            s.find = arguments[++i];
+        } else if (a == "--format") {
+            const std::string value = i + 1 < arguments.size() ? arguments[++i] : std::string();
+            if (value == "csv") {
+                s.format = PrintFormat::Csv;
+            } else if (value == "tabs") {
+                s.format = PrintFormat::Tabs;
+            } else {
+                s.error = "--format needs csv or tabs";
+            }
         } else {
             rest.push_back(a);
         }
@@ -54,6 +70,9 @@ const char* ScriptSwitches::HelpText() {
            "  --catalogue          print the menu catalogue as JSON and exit\n"
            "  --print \"<path>\"     read the generated page of that menu entry, print it, exit\n"
            "                       (0 read, 1 a read failed, 2 no generated page there)\n"
+           "  --format csv|tabs    how --print writes: CSV, or tab-separated lines (default)\n"
+           "  --find \"<words>\"     print the menu paths that contain all the words, exit\n"
+           "                       (0 found, 1 none)\n"
            "  --open \"<path>\"      run that menu entry once the main window shows\n"
            "  A path is the menu and the entries below it joined by \" / \", for example\n"
            "  \"Basic Configuration / Time Management / System Time\".\n";
@@ -71,7 +90,19 @@ template <typename Panel> Panel* PanelOf(TConfigForm& form, int page) {
     return nullptr;
 }
 
-void PrintEditor(TSNMPEditorPanel& page, std::string& out) {
+// One printed line of fields: tab-separated as the fields stand, or one CSV record.
+std::string Line(const std::vector<std::string>& fields, PrintFormat format) {
+    if (format == PrintFormat::Csv) {
+        return CsvLine(fields);
+    }
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        line += (i > 0 ? "\t" : "") + fields[i];
+    }
+    return line + "\n";
+}
+
+void PrintEditor(TSNMPEditorPanel& page, std::string& out, PrintFormat format) {
     TEditsPanel& rows = *page.EditsPanel();
     for (int i = 0; i < rows.RowCount(); ++i) {
         const EditRow& row = rows.Row(i);
@@ -84,24 +115,23 @@ void PrintEditor(TSNMPEditorPanel& page, std::string& out) {
         } else if (row.comboBox != nullptr) {
             value = row.comboBox->Text();
         }
-        out += (row.label != nullptr ? row.label->Caption() : std::string()) + "\t" + value + "\n";
+        out += Line({row.label != nullptr ? row.label->Caption() : std::string(), value}, format);
     }
 }
 
-void PrintList(TSNMPListViewPanel& page, std::string& out, bool withRows = true) {
+void PrintList(TSNMPListViewPanel& page, std::string& out, PrintFormat format,
+               bool withRows = true) {
     TListView& list = *page.ListViewPanel()->ListView();
-    std::string header;
+    std::vector<std::string> header;
     for (int c = 0; c < list.ColumnCount(); ++c) {
-        header += (c > 0 ? "\t" : "") + list.Column(c)->Caption();
+        header.push_back(list.Column(c)->Caption());
     }
-    out += header + "\n";
+    out += Line(header, format);
     for (int r = 0; withRows && r < list.ItemCount(); ++r) {
         TListItem& item = *list.Item(r);
-        std::string line = item.Caption();
-        for (const std::string& cell : item.SubItems()) {
-            line += "\t" + cell;
-        }
-        out += line + "\n";
+        std::vector<std::string> fields = {item.Caption()};
+        fields.insert(fields.end(), item.SubItems().begin(), item.SubItems().end());
+        out += Line(fields, format);
     }
 }
 
@@ -143,13 +173,13 @@ bool ReadPage(TConfigForm& form, int page, std::string& failure) {
 
 } // namespace
 
-int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure) {
+int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure, PrintFormat format) {
     int status = 0;
     TPageControl* tabs = form.PageControl();
     for (int i = 0; i < form.BindingCount(); ++i) {
         if (tabs != nullptr) {
             tabs->SetActivePageIndex(i);
-            out += "[" + tabs->Page(i)->Caption() + "]\n";
+            out += Line({"[" + tabs->Page(i)->Caption() + "]"}, format);
         }
         std::string pageFailure;
         if (!ReadPage(form, i, pageFailure)) {
@@ -159,14 +189,14 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure) {
             status = 1;
             // What was read before the failure is no complete page: only the captions.
             if (auto* list = PanelOf<TSNMPListViewPanel>(form, i)) {
-                PrintList(*list, out, false);
+                PrintList(*list, out, format, false);
             }
             continue;
         }
         if (auto* list = PanelOf<TSNMPListViewPanel>(form, i)) {
-            PrintList(*list, out);
+            PrintList(*list, out, format);
         } else if (auto* editor = PanelOf<TSNMPEditorPanel>(form, i)) {
-            PrintEditor(*editor, out);
+            PrintEditor(*editor, out, format);
         }
     }
     return status;
@@ -194,10 +224,10 @@ bool ConnectLikeTheModule(const std::vector<std::string>& arguments,
     return true;
 }
 
-int PrintPages(TConfigForm& form) {
+int PrintPages(TConfigForm& form, PrintFormat format) {
     std::string out;
     std::string failure;
-    const int status = PrintPageForm(form, out, failure);
+    const int status = PrintPageForm(form, out, failure, format);
     std::fputs(out.c_str(), stdout);
     if (status != 0) {
         std::fprintf(stderr, "%s\n", failure.c_str());
@@ -206,7 +236,7 @@ int PrintPages(TConfigForm& form) {
 }
 
 int RunPrint(const std::string& menuPath, const std::vector<std::string>& arguments,
-             const std::string& programFolder) {
+             const std::string& programFolder, PrintFormat format) {
     const PageDefinition* entry = TMenuCatalogue::Find(menuPath);
     if (entry == nullptr || !IsGeneratedPage(*entry)) {
         std::fprintf(stderr, "ksw524p: no generated page at \"%s\"\n", menuPath.c_str());
@@ -219,9 +249,17 @@ int RunPrint(const std::string& menuPath, const std::vector<std::string>& argume
             return 1;
         }
         std::unique_ptr<TConfigForm> form = BuildPageForm(*entry, host);
-        return PrintPages(*form);
+        return PrintPages(*form, format);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
+}
+
+int RunFind(const std::string& words) {
+    const std::vector<const PageDefinition*> found = FindEntries(words);
+    for (const PageDefinition* entry : found) {
+        std::printf("%s\n", TMenuCatalogue::FullPath(*entry).c_str());
+    }
+    return found.empty() ? 1 : 0;
 }

@@ -2,7 +2,9 @@
 
 #include "binding/QxSNMPLedColorMapList.h"
 #include "binding/QxSNMPRequest2Edits.h"
+#include "binding/QxOctetForm.h"
 #include "binding/QxSNMPRequest2Leds.h"
+#include "main_window/DeviceStatusText.h"
 #include "main_window/FrontPanelPicture.h"
 #include "shell/QxError.h"
 #include "ui/toolkit/TApplication.h"
@@ -18,6 +20,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <exception>
@@ -60,7 +63,11 @@ constexpr UISnmpVar StpVersion[] = {
 };
 constexpr const char* PoePortLedOid = "1.3.6.1.4.1.32473.12.24.4.1.1.7.";
 
-constexpr int PollInterval = 300;     // tens of milliseconds: every 3 s
+constexpr int PollInterval = 300; // tens of milliseconds: every 3 s
+// MIB-II sysName and sysUpTime, read with every poll of the mode LED for the device panel.
+constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5";
+constexpr const char* SysUpTimeOid = "1.3.6.1.2.1.1.3";
+constexpr int StatusPanelWidth = 440;
 constexpr int LedStatusTimeout = 300; // hundredths: 3 s
 
 TColor LedWindowColor() {
@@ -148,6 +155,26 @@ void TFrontPanel::SetUpFrontPanel() {
     modeLed_->request.vars.kind = SVT_SV;
     modeLed_->request.vars.AppendRow(LedModeOid, "", sxInteger, acReadonly, nullptr);
     modeLed_->AddLed(0, 0, LedColorMap4, statusModeLed_);
+    // The device panel of the status bar rides on the same request: no exchange of its own.
+    modeLed_->request.vars.AppendRow(SysNameOid, "", sxDisplaystr, acReadonly, nullptr);
+    modeLed_->request.vars.AppendRow(SysUpTimeOid, "", sxTimeticks, acReadonly, nullptr);
+    if (statusBar_ != nullptr && statusBar_->PanelCount() > 0 && devicePanel_ == nullptr) {
+        statusBar_->Panel(0)->SetWidth(StatusPanelWidth);
+        devicePanel_ = statusBar_->AddPanel();
+        devicePanel_->SetText(DeviceStatusText(false, "", "", modeLed_->request.security));
+    }
+    modeLed_->onGetComplete = [this, previous = modeLed_->onGetComplete](
+                                  QxSNMPRequest2Controls& binding, const QxSNMPError& result) {
+        if (previous) {
+            previous(binding, result);
+        }
+        if (devicePanel_ == nullptr) {
+            return;
+        }
+        QxSNMPVarList& vars = binding.request.vars;
+        devicePanel_->SetText(DeviceStatusText(result.code == 0, vars.Entry(1).value,
+                                               vars.Entry(2).value, binding.request.security));
+    };
 
     // 3. The display mode, read once; an error leaves "1", port-status mode.
     modeText_ = TextBinding(LedMode, stStatusMode_);
@@ -199,6 +226,34 @@ void TFrontPanel::SetUpFrontPanel() {
     ledStatus_->AddLedRow(0, "0", LedColorMap1, Named<TPanel>(area, "PowerLedPanel"), 1, 10,
                           stRectangle, 6, 6);
 
+    // Tooltips of the port LEDs say in words what the last poll showed.
+    ledStatus_->onGetComplete = [this, previous = ledStatus_->onGetComplete](
+                                    QxSNMPRequest2Controls& binding, const QxSNMPError& result) {
+        if (previous) {
+            previous(binding, result);
+        }
+        ShowPortHints(result.code == 0);
+    };
+    poeLeds_->onGetComplete = [this, previous = poeLeds_->onGetComplete](
+                                  QxSNMPRequest2Controls& binding, const QxSNMPError& result) {
+        if (previous) {
+            previous(binding, result);
+        }
+        if (!poeLeds_) {
+            return;
+        }
+        for (const QxSNMPRequest2Leds::LedBinding& led : poeLeds_->Leds()) {
+            if (led.shape) {
+                const int port = led.varIndex + 1;
+                led.shape->SetHint(
+                    result.code == 0
+                        ? PoeLedText(port, poeLeds_->request.vars.Entry(led.varIndex).value)
+                        : PoeLedText(port, ""));
+                led.shape->SetShowHint(true);
+            }
+        }
+    };
+
     // 8. Polling, every 3 s, with the LED status reported in panel 0 of the status bar.
     ledStatus_->request.vars.name = " Led Status";
     if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
@@ -208,6 +263,39 @@ void TFrontPanel::SetUpFrontPanel() {
     modeLed_->StartPolling(PollInterval);
     if (poe) {
         poeLeds_->StartPolling(PollInterval);
+    }
+}
+
+// Port n's LED reads octets 3 + 2 (n - 1) and the one after (ports 1 to 24), the combo ports 25
+// and 26 octets 51 and 53, the gigabit ports 27 and 28 octets 55 and 57.
+void TFrontPanel::ShowPortHints(bool answered) {
+    if (!ledStatus_) {
+        return;
+    }
+    std::string octets;
+    if (answered) {
+        const auto& status = ledStatus_->request.vars.Entry(0);
+        try {
+            octets = TextToOctets(status.value, status.syntax);
+        } catch (const std::exception&) {
+            octets.clear(); // no octets: every state unknown
+        }
+    }
+    const auto octet = [&](int i) {
+        return i >= 0 && i < static_cast<int>(octets.size())
+                   ? static_cast<int>(static_cast<unsigned char>(octets[static_cast<size_t>(i)]))
+                   : -1;
+    };
+    const std::string mode = PoeMode() ? "\nLED mode: PoE" : "\nLED mode: port status";
+    for (const QxSNMPRequest2Leds::LedBinding& led : ledStatus_->Leds()) {
+        if (!led.shape || led.octetIndex < 3 || led.octetIndex % 2 == 0) {
+            continue; // power, console and RPS
+        }
+        const int port = (led.octetIndex - 3) / 2 + 1;
+        led.shape->SetHint(
+            PortLedText(port, std::max(0, octet(led.octetIndex)), octet(led.octetIndex + 1)) +
+            mode);
+        led.shape->SetShowHint(true);
     }
 }
 

@@ -14,6 +14,7 @@ class TScrollBox;
 class TShape;
 class TStaticText;
 class TStatusBar;
+class TStatusPanel;
 
 // The picture of the switch on the main window with its live LEDs: the LED squares and panels
 // on the front-panel picture, the three hidden texts other parts of the window read (LED
@@ -53,9 +54,15 @@ public:
     TStaticText* StpTextControl() const { return stStp_; }
     QxSNMPRequest2Leds* LedStatusBinding() const { return ledStatus_.get(); }
     QxSNMPRequest2Leds* PoeLedBinding() const { return poeLeds_.get(); }
+    QxSNMPRequest2Leds* ModeLedBinding() const { return modeLed_.get(); }
+    // The status bar's panel with the device's name, up-time and SNMP version and user; none
+    // before SetUpFrontPanel or without a status bar.
+    TStatusPanel* DevicePanel() const { return devicePanel_; }
 
 private:
     void BuildControls();
+    // Tooltips of the port LEDs after a poll of the LED status string.
+    void ShowPortHints(bool answered);
     void StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding);
     // A synchronous binding of one scalar variable shown in a hidden text.
     std::unique_ptr<QxSNMPRequest2Edits> TextBinding(const UISnmpVar* table,
@@ -66,6 +73,7 @@ private:
     QPointer<QWidget> form_;
     TScrollBox* scrollBox_;
     TStatusBar* statusBar_;
+    TStatusPanel* devicePanel_ = nullptr;
     TShape* statusModeLed_ = nullptr;
     TStaticText* stStatusMode_ = nullptr;
     TStaticText* stRmonState_ = nullptr;

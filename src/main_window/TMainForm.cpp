@@ -5,6 +5,7 @@
 #include "main_window/HandMadeForms.h"
 #include "main_window/DeviceCommands.h"
 #include "main_window/TFrontPanel.h"
+#include "main_window/TEntrySearch.h"
 #include "main_window/TMenuCatalogue.h"
 #include "main_window/catalogue/PageOpener.h"
 #include "shell/QxCommandLine.h"
@@ -16,6 +17,8 @@
 #include "ui/toolkit/TPanel.h"
 #include "ui/toolkit/TScrollBox.h"
 #include "ui/toolkit/TStatusBar.h"
+
+#include <QShortcut>
 
 #include <exception>
 
@@ -45,6 +48,8 @@ TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFold
     SetCaption(ModelCaption);
     BuildMenu();
     BuildFrontPanelArea();
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+            [this] { FindEntry(); });
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { BeginExit(); };
     FormCreate();
@@ -143,6 +148,34 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
     default:
         break;
     }
+}
+
+void TMainForm::FindEntry() {
+    if (exiting_) {
+        return;
+    }
+    const PageDefinition* chosen = nullptr;
+    {
+        TEntrySearch search(this);
+        if (search.ShowModal() == mrOk) {
+            chosen = search.Chosen();
+        }
+    }
+    if (chosen == nullptr || exiting_) {
+        return;
+    }
+    // An entry runs only where the menu lets it run: its item and every menu above it enabled.
+    TMenuItem* item = MenuItem(TMenuCatalogue::ItemName(*chosen));
+    bool enabled = item != nullptr && chosen->kind != EntryKind::None;
+    for (TMenuItem* up = item; enabled && up != nullptr; up = up->ParentItem()) {
+        enabled = up->Enabled();
+    }
+    if (!enabled) {
+        MessageBox("\"" + TMenuCatalogue::FullPath(*chosen) + "\" is not available here.",
+                   Application().Title(), mbOK, miInformation, this);
+        return;
+    }
+    RunEntry(*chosen);
 }
 
 void TMainForm::SNMPConfigure1Click() {

@@ -49,6 +49,9 @@ public:
     // "SNMP Configure": the settings dialog, then the question whether to end the module so
     // that a new version takes effect.
     void SNMPConfigure1Click();
+    // Ctrl+F: the entry search; the entry chosen there runs as choosing it in the menu does
+    // (an entry whose menu item is disabled runs not).
+    void FindEntry();
     // The user confirmed the exit: another start for this device may open its own window at
     // once, no poll is sent any more, and no menu entry runs; the program then ends within the
     // bounds of the polls still on their way.

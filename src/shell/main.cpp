@@ -50,6 +50,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ksw524p: %s\n", switches.error.c_str());
         return 2;
     }
+    if (switches.find) {
+        return RunFind(*switches.find);
+    }
     if (switches.catalogue) {
         std::fputs(CatalogueJson().c_str(), stdout);
         std::fputs("\n", stdout);
@@ -70,7 +73,7 @@ int main(int argc, char** argv) {
     int keptArgc = static_cast<int>(kept.size());
     TApplication app(keptArgc, keptArgv.data());
     if (switches.print) {
-        return RunPrint(*switches.print, app.Arguments(), app.ExeFolder());
+        return RunPrint(*switches.print, app.Arguments(), app.ExeFolder(), switches.format);
     }
     try {
         // The title is claimed before any window exists: of two starts for the same host,

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ TEST(ScriptSwitchesTest, SwitchesLeaveTheModulesCommandLine) {
         {{"--open", "Help / About", "/I10.0.0.1"}, {"/I10.0.0.1"}, false, nullptr, "Help / About", ""},
         {{"/I10.0.0.1", "--print"}, {"/I10.0.0.1"}, false, nullptr, nullptr,
          "--print needs a menu path"},
+        {{"--format", "xml", "/I10.0.0.1"}, {"/I10.0.0.1"}, false, nullptr, nullptr,
+         "--format needs csv or tabs"},
+        {{"/I10.0.0.1", "--find"}, {"/I10.0.0.1"}, false, nullptr, nullptr,
+         "--find needs the words to look for"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.given;
@@ -40,6 +45,25 @@ TEST(ScriptSwitchesTest, SwitchesLeaveTheModulesCommandLine) {
         EXPECT_EQ(s.open.value_or("-"), c.open != nullptr ? c.open : "-");
         EXPECT_EQ(s.error, c.error);
     }
+}
+
+TEST(ScriptSwitchesTest, FormatAndFindTakeTheirValues) {
+    std::vector<std::string> args = {"--format", "csv", "/I10.0.0.1", "--find", "trust table"};
+    ScriptSwitches s = ScriptSwitches::Take(args);
+    EXPECT_EQ(args, (std::vector<std::string>{"/I10.0.0.1"}));
+    EXPECT_EQ(s.format, PrintFormat::Csv);
+    EXPECT_EQ(s.find.value_or("-"), "trust table");
+    args = {"--format", "tabs"};
+    EXPECT_EQ(ScriptSwitches::Take(args).format, PrintFormat::Tabs);
+}
+
+TEST(ScriptSwitchesTest, FindPrintsTheMatchingMenuPaths) {
+    ProgramResult found = RunProgram({KSW524P_PATH, "--find", "TABLE trust"});
+    ASSERT_EQ(found.exitCode, 0) << found.err;
+    EXPECT_EQ(found.out, "Basic Configuration / Basic / Trust Host Management / Trust Host Table\n");
+    ProgramResult none = RunProgram({KSW524P_PATH, "--find", "no such entry"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.out, "");
 }
 
 TEST(ScriptSwitchesTest, CatalogueIsJsonOfEveryEntry) {
@@ -62,11 +86,14 @@ protected:
         sim_ = nullptr;
     }
     // SNMPv3 lets the command line name the port.
-    static ProgramResult Print(const std::string& path, int port = 0) {
-        return RunProgram({KSW524P_PATH, "/I127.0.0.1", "/v3",
-                           "/t" + std::to_string(port != 0 ? port : sim_->Port()), "/m3", "/l3",
-                           "/nMD5_DES_User", "/a2", "/Amd5despass1", "/p2", "/Pmd5despriv1",
-                           "--print", path});
+    static ProgramResult Print(const std::string& path, int port = 0,
+                               const std::vector<std::string>& more = {}) {
+        std::vector<std::string> args = {
+            KSW524P_PATH, "/I127.0.0.1", "/v3",
+            "/t" + std::to_string(port != 0 ? port : sim_->Port()), "/m3", "/l3",
+            "/nMD5_DES_User", "/a2", "/Amd5despass1", "/p2", "/Pmd5despriv1", "--print", path};
+        args.insert(args.end(), more.begin(), more.end());
+        return RunProgram(args);
     }
     static TestAgent* sim_;
 };
@@ -94,6 +121,56 @@ TEST_F(PrintTest, ScalarTableAndTabbedPages) {
     ASSERT_EQ(tabs.exitCode, 0) << tabs.err;
     EXPECT_EQ(tabs.out.rfind("[User Spin Lock]\nUser Spin Lock\t", 0), 0u) << tabs.out;
     EXPECT_NE(tabs.out.find("\n[USM User Table]\nUser EngineID\t"), std::string::npos);
+}
+
+// The same lines as CSV records: one field per tab-separated field.
+TEST_F(PrintTest, CsvHasTheSameRowsAndColumns) {
+    for (const char* path : {"Basic Configuration / Basic / Trust Host Management / Trust Host Table",
+                             "Basic Configuration / Time Management / System Time",
+                             "SNMP V3 / User-based Security Model / User Table"}) {
+        ProgramResult tabs = Print(path);
+        ProgramResult csv = Print(path, 0, {"--format", "csv"});
+        ASSERT_EQ(tabs.exitCode, 0) << tabs.err;
+        ASSERT_EQ(csv.exitCode, 0) << csv.err;
+        std::string expected;
+        size_t from = 0;
+        while (from < tabs.out.size()) {
+            const size_t end = tabs.out.find('\n', from);
+            std::string line = tabs.out.substr(from, end - from);
+            from = end + 1;
+            std::string record;
+            size_t field = 0;
+            while (true) {
+                const size_t tab = line.find('\t', field);
+                std::string text = line.substr(field, tab - field);
+                const bool quote = text.find_first_of(",\"") != std::string::npos ||
+                                   (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+                if (quote) {
+                    std::string quoted = "\"";
+                    for (char c : text) {
+                        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+                    }
+                    text = quoted + "\"";
+                }
+                record += (field > 0 ? "," : "") + text;
+                if (tab == std::string::npos) {
+                    break;
+                }
+                field = tab + 1;
+            }
+            expected += record + "\n";
+        }
+        // Counters and times move between the two reads: compare the Trust Host table whole,
+        // the others by their first line.
+        if (std::string(path).find("Trust Host") != std::string::npos) {
+            EXPECT_EQ(csv.out, expected);
+        } else {
+            EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')),
+                      expected.substr(0, expected.find('\n')));
+            EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'),
+                      std::count(expected.begin(), expected.end(), '\n'));
+        }
+    }
 }
 
 TEST_F(PrintTest, FailuresAndUnknownPaths) {

@@ -1,6 +1,7 @@
 #include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Leds.h"
+#include "main_window/DeviceStatusText.h"
 #include "main_window/FrontPanelPicture.h"
 #include "main_window/TFrontPanel.h"
 #include "snmp/QxSNMPGlobal.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -92,6 +94,84 @@ protected:
     TMenuItem* history_ = nullptr;
     TMenuItem* alarm_ = nullptr;
 };
+
+TEST(DeviceStatusTextTest, NameUpTimeVersionAndUserButNoPassPhrase) {
+    QxSNMPSecurity v2;
+    v2.version = 1;
+    v2.readCommunity = "public";
+    EXPECT_EQ(DeviceStatusText(true, "core-sw-3", "2 days, 3:04:05.06", v2),
+              "core-sw-3  |  up 2 days, 3:04:05.06  |  SNMPv2c, community \"public\"");
+    v2.version = 0;
+    EXPECT_EQ(DeviceStatusText(false, "core-sw-3", "1:00:00.00", v2),
+              "no answer  |  SNMPv1, community \"public\"");
+    EXPECT_EQ(DeviceStatusText(true, "(NULL)", "(NULL)", v2),
+              "(no name)  |  SNMPv1, community \"public\"");
+    QxSNMPSecurity v3;
+    v3.version = 3;
+    v3.securityName = "MD5_DES_User";
+    v3.securityLevel = 3;
+    v3.authPassword = "md5despass1";
+    v3.privPassword = "md5despriv1";
+    const std::string text = DeviceStatusText(true, "sw", "0:00:01.00", v3);
+    EXPECT_EQ(text, "sw  |  up 0:00:01.00  |  SNMPv3, user \"MD5_DES_User\", authPriv");
+    EXPECT_EQ(text.find("md5des"), std::string::npos);
+}
+
+TEST(DeviceStatusTextTest, PortLedsInWords) {
+    const struct {
+        int presence;
+        int state;
+        const char* text;
+    } cases[] = {
+        {0, 0, "Port 3: link down"},
+        {0, 1, "Port 3: link up, 10 Mbps"},
+        {0x80, 2, "Port 3: link up, 100/1000 Mbps, traffic"},
+        {0, 3, "Port 3: fibre link up"},
+        {1, 0, "Port 3: not present"},
+        {0x81, 2, "Port 3: not present"},
+        {0, -1, "Port 3: state unknown"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PortLedText(3, c.presence, c.state), c.text);
+    }
+    EXPECT_EQ(PoeLedText(9, "1"), "Port 9: PoE on, delivering power\nLED mode: PoE");
+    EXPECT_EQ(PoeLedText(9, "3"), "Port 9: PoE error\nLED mode: PoE");
+    EXPECT_EQ(PoeLedText(9, "(NULL)"), "Port 9: PoE state unknown\nLED mode: PoE");
+}
+
+// The device panel comes with the mode LED's poll: the same request carries sysName and
+// sysUpTime.
+TEST_F(FrontPanelTest, DevicePanelShowsNameUpTimeAndVersion) {
+    Device();
+    panel_->SetUpFrontPanel();
+    ASSERT_NE(panel_->DevicePanel(), nullptr);
+    EXPECT_EQ(bar_->PanelCount(), 2);
+    EXPECT_EQ(panel_->ModeLedBinding()->request.vars.Count(), 3);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return panel_->DevicePanel()->Text().find("  |  up ") != std::string::npos; },
+        10000))
+        << panel_->DevicePanel()->Text();
+    const std::string text = panel_->DevicePanel()->Text();
+    EXPECT_NE(text.rfind("(no name)", 0), 0u) << text;
+    const std::string version = "  |  SNMPv2c, community \"" +
+                                SnmpGlobal().security.readCommunity + "\"";
+    EXPECT_EQ(text.substr(text.size() - version.size()), version) << text;
+
+    // The port LEDs tell their port and state in words.
+    ASSERT_TRUE(Polled());
+    std::vector<std::string> hints;
+    for (TShape* led : Named<TPanel>("LedPanel1")->findChildren<TShape*>()) {
+        hints.push_back(led->Hint());
+    }
+    ASSERT_EQ(hints.size(), 12u);
+    EXPECT_NE(std::find_if(hints.begin(), hints.end(),
+                           [](const std::string& h) { return h.rfind("Port 1: ", 0) == 0; }),
+              hints.end());
+    for (const std::string& hint : hints) {
+        EXPECT_NE(hint.find("\nLED mode: port status"), std::string::npos) << hint;
+        EXPECT_EQ(hint.find("unknown"), std::string::npos) << hint;
+    }
+}
 
 TEST_F(FrontPanelTest, EverySquareOfThePictureIsThere) {
     Device();

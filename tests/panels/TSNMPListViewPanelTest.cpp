@@ -207,6 +207,44 @@ TEST_F(ListViewPanelTest, RowHintAndWidthCap) {
     EXPECT_EQ(capped.Height(), TListViewPanel::ListHeight);
 }
 
+constexpr UISnmpVar PortsAndMacs[] = {
+    {"1.3.6.1.4.1.32473.32.1.1", "Index", sxInteger, acNotaccess},
+    {"1.3.6.1.4.1.32473.32.1.2", "Ports", sxBitstr, acReadwrite},
+    {"1.3.6.1.4.1.32473.32.1.3", "MAC", sxMacaddress, acReadwrite},
+    {},
+};
+
+// Port lists and MAC addresses read as port numbers and separated octets in the list; the row,
+// the variables and the edits keep the value texts.
+TEST_F(ListViewPanelTest, PortListAndMacCellsAreReadable) {
+    TSNMPListViewPanel& p = Build(PortsAndMacs);
+    form_->Show();
+    const std::vector<std::vector<std::string>> values = {
+        {"1", "F08000F0", "001A2B3C4D5E"}, {"2", "00000000", "(NULL)"}, {"3", "FFFFFFFF", ""}};
+    for (const auto& row : values) {
+        for (int i = 0; i < 3; ++i) {
+            binding_->request.vars.Entry(i).value = row[static_cast<size_t>(i)];
+        }
+        binding_->AddRow();
+    }
+    const std::vector<std::vector<std::string>> shown = {
+        {"1", "1-4, 9, 25-28", "00-1A-2B-3C-4D-5E"}, {"2", "", "(NULL)"}, {"3", "FFFFFFFF", ""}};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(List().Item(r)->Text(c), shown[static_cast<size_t>(r)][static_cast<size_t>(c)]);
+        }
+    }
+    List().SetSelected(List().Item(0));
+    p.UpdateRowButtons();
+    EXPECT_EQ(binding_->request.vars.Entry(1).value, "F08000F0");
+    EXPECT_EQ(binding_->request.vars.Entry(2).value, "001A2B3C4D5E");
+    EXPECT_EQ(Rows().Row(2).edit->Text(), "001A2B3C4D5E");
+    EXPECT_EQ(List().SelectionText(), "Index\tPorts\tMAC\n1\t1-4, 9, 25-28\t00-1A-2B-3C-4D-5E\n");
+    // The filter finds what the list shows.
+    List().SetFilterText("25-28");
+    EXPECT_EQ(List().CountText(), "1 of 3");
+}
+
 // ---- against the simulator ------------------------------------------------------------------
 
 constexpr const char* TrustHostEntry = ".1.3.6.1.4.1.32473.12.1.2.13.1.1";
@@ -384,6 +422,77 @@ TEST_F(DeviceListViewTest, AddEditAndDeleteARow) {
     EXPECT_EQ(device[Column(3, 2)], "1");
     EXPECT_EQ(List().ItemCount(), rowsBefore);
     EXPECT_EQ(ItemWithIndex("7"), nullptr);
+}
+
+// Sorting and filtering move and hide rows, but Edit and Delete write to the row the user
+// selected, and the CSV export holds the table as the device has it.
+TEST_F(DeviceListViewTest, WritesAfterSortingAndFilteringReachTheSelectedRow) {
+    for (int row : {21, 22, 23}) {
+        SnmpTool(*sim_, {"-v2c", "-c", "private"})
+            .Set({Column(3, row), "i", "4", Column(2, row), "a",
+                  "10.9.0." + std::to_string(44 - row)});
+    }
+    TSNMPListViewPanel& p = Build(TrustHosts);
+    p.SetAddStatus(2, "createAndGo");
+    p.SetDeleteStatus(2, "destroy");
+    form_->Show();
+    Refresh();
+    ASSERT_NE(ItemWithIndex("21"), nullptr);
+
+    // The list is the walk: every row of the device, shown in its columns.
+    const std::string csv = List().CsvText();
+    std::map<std::string, std::string> device = DeviceTable();
+    size_t rows = 0;
+    for (const auto& [oid, value] : device) {
+        rows += oid.rfind(Column(2, 0).substr(0, Column(2, 0).size() - 1), 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(static_cast<size_t>(List().ItemCount()), rows);
+    EXPECT_NE(csv.find("\n21,10.9.0.23,active,"), std::string::npos) << csv;
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "Trust Host Index,Trust Host IP Address,Trust Host Row Status,"
+              "Trust Host IP Subnet Mask");
+
+    List().SortBy(1, false); // addresses, highest first: 23 (10.9.0.21) after 22 after 21
+    List().SetFilterText("10.9.0.2");
+    EXPECT_EQ(List().CountText(), "3 of " + std::to_string(List().ItemCount()));
+    std::vector<std::string> shown;
+    for (int i = 0; i < List().ItemCount(); ++i) {
+        if (List().ItemVisible(List().Item(i))) {
+            shown.push_back(List().Item(i)->Caption());
+        }
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"21", "22", "23"}));
+
+    List().SetSelected(ItemWithIndex("22"));
+    p.UpdateRowButtons();
+    WithDialog(*Buttons().editButton, [&](TForm&, TCtrlBtnPanel& column) {
+        EXPECT_EQ(Rows().Row(1).edit->Text(), "10.9.0.22");
+        Rows().Row(1).edit->SetText("10.9.0.99");
+        Rows().Row(1).checkBox->Click();
+        column.setCheckedButton->Click();
+    });
+    device = DeviceTable();
+    EXPECT_EQ(device[Column(2, 21)], "10.9.0.23");
+    EXPECT_EQ(device[Column(2, 22)], "10.9.0.99");
+    EXPECT_EQ(device[Column(2, 23)], "10.9.0.21");
+    // The refresh after the dialog keeps the order and the filter.
+    EXPECT_EQ(List().SortColumn(), 1);
+    EXPECT_EQ(List().FilterText(), "10.9.0.2");
+    EXPECT_EQ(List().CountText(), "2 of " + std::to_string(List().ItemCount()));
+
+    List().SetSelected(ItemWithIndex("23"));
+    p.UpdateRowButtons();
+    MessageScript::Push(mrYes);
+    Buttons().deleteButton->Click();
+    ASSERT_TRUE(Idle());
+    device = DeviceTable();
+    EXPECT_EQ(device.count(Column(3, 23)), 0u);
+    EXPECT_EQ(device[Column(3, 21)], "1");
+    EXPECT_EQ(device[Column(3, 22)], "1");
+
+    for (int row : {21, 22}) {
+        SnmpTool(*sim_, {"-v2c", "-c", "private"}).Set({Column(3, row), "i", "6"});
+    }
 }
 
 TEST_F(DeviceListViewTest, RowStatusItemsLeaveTheEditAndComeBackInOrder) {

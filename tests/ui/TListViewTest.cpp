@@ -2,7 +2,14 @@
 #include "ui/toolkit/TForm.h"
 #include "ui/toolkit/TListView.h"
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <string>
@@ -125,7 +132,7 @@ TEST_F(ListViewTest, ClicksSelectRowsAndEmptySpaceClearsTheSelection) {
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(doubleClicks, 1);
     // Read-only: a double click edits no caption.
-    EXPECT_EQ(list.findChild<QLineEdit*>(), nullptr);
+    EXPECT_EQ(list.viewport()->findChild<QLineEdit*>(), nullptr);
 }
 
 TEST_F(ListViewTest, RowChangesAreReported) {
@@ -157,6 +164,170 @@ TEST_F(ListViewTest, CheckBoxesAreOptional) {
     item->SetChecked(true);
     EXPECT_TRUE(item->Checked());
     EXPECT_TRUE(list.AddItem()->flags().testFlag(Qt::ItemIsUserCheckable));
+}
+
+// The captions of the rows in the order the list shows them (hidden ones left out).
+std::vector<std::string> ShownCaptions(const TListView& list) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < list.ItemCount(); ++i) {
+        if (list.ItemVisible(list.Item(i))) {
+            captions.push_back(list.Item(i)->Caption());
+        }
+    }
+    return captions;
+}
+
+class ListViewTableTest : public ListViewTest {
+protected:
+    void SetUp() override {
+        ListViewTest::SetUp();
+        list.ClearItems();
+        list.AddRows({{"10", "192.168.1.10", "active"},
+                      {"9", "192.168.1.9", "notInService"},
+                      {"100", "10.0.0.1", "active"},
+                      {"-2", "192.168.1.100", "destroy"}});
+    }
+
+    void ClickHeader(int column) {
+        QHeaderView* header = list.header();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->viewport()->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(ListViewTableTest, HeaderClicksSortByValueAndAgainReverse) {
+    ASSERT_TRUE(ShowActive(&form));
+    list.SetSelected(list.Item(1)); // "9"
+    const struct {
+        int column;
+        std::vector<std::string> order;
+    } clicks[] = {
+        {0, {"-2", "9", "10", "100"}},
+        {0, {"100", "10", "9", "-2"}},
+        {1, {"100", "9", "10", "-2"}}, // 10.0.0.1, 192.168.1.9, .10, .100
+        {2, {"10", "100", "-2", "9"}}, // active (as read), destroy, notInService
+        {2, {"9", "-2", "10", "100"}},
+    };
+    for (const auto& click : clicks) {
+        ClickHeader(click.column);
+        EXPECT_EQ(ShownCaptions(list), click.order) << "column " << click.column;
+        EXPECT_EQ(list.SortColumn(), click.column);
+        ASSERT_NE(list.Selected(), nullptr);
+        EXPECT_EQ(list.Selected()->Caption(), "9"); // the same row stays selected
+    }
+    EXPECT_FALSE(list.SortAscending());
+    EXPECT_EQ(list.header()->sortIndicatorSection(), 2);
+
+    // Rows that arrive while the list is sorted take their places; the origin finds them.
+    list.AddRows({{"11", "1.1.1.1", "active"}, {"12", "2.2.2.2", "zzz"}});
+    EXPECT_EQ(ShownCaptions(list), (std::vector<std::string>{"12", "9", "-2", "10", "100", "11"}));
+    EXPECT_EQ(list.ItemByOrigin(5)->Caption(), "12");
+    EXPECT_EQ(list.ItemByOrigin(0)->Caption(), "10");
+    EXPECT_EQ(list.ItemByOrigin(6), nullptr);
+
+    // A changed value in the sort column moves its row once events run.
+    list.ItemByOrigin(4)->SetSubItem(1, "aaa");
+    EXPECT_TRUE(WaitUntil([&] { return list.Item(5)->Caption() == "11"; }));
+
+    list.SortBy(-1);
+    EXPECT_EQ(ShownCaptions(list),
+              (std::vector<std::string>{"10", "9", "100", "-2", "11", "12"}));
+    EXPECT_FALSE(list.header()->isSortIndicatorShown());
+}
+
+TEST_F(ListViewTableTest, FilterKeepsMatchingRowsAndCountsThem) {
+    ASSERT_TRUE(ShowActive(&form));
+    int clicks = 0;
+    list.OnClick = [&] { ++clicks; };
+    EXPECT_EQ(list.CountLabel()->text(), QStringLiteral("4 of 4"));
+    list.SetSelected(list.Item(1)); // "9", notInService
+
+    QTest::keyClicks(list.FilterEdit(), QStringLiteral("192.168.1.1"));
+    EXPECT_EQ(list.FilterText(), "192.168.1.1");
+    EXPECT_EQ(ShownCaptions(list), (std::vector<std::string>{"10", "-2"}));
+    EXPECT_EQ(list.CountLabel()->text(), QStringLiteral("2 of 4"));
+    // The selected row went out of sight: it is no longer selected, as after a click beside
+    // the rows, so that no Edit or Delete acts on a row the user cannot see.
+    EXPECT_EQ(list.Selected(), nullptr);
+    EXPECT_EQ(clicks, 1);
+
+    // Letter case does not matter, any column counts; new rows are filtered as they come.
+    list.SetFilterText("ACTIVE");
+    EXPECT_EQ(ShownCaptions(list), (std::vector<std::string>{"10", "100"}));
+    list.AddRows({{"7", "x", "Active"}, {"8", "y", "destroy"}});
+    EXPECT_EQ(ShownCaptions(list), (std::vector<std::string>{"10", "100", "7"}));
+    EXPECT_EQ(list.CountText(), "3 of 6");
+    list.Item(5)->SetSubItem(1, "active");
+    EXPECT_EQ(list.CountText(), "4 of 6");
+    list.DeleteItem(0);
+    EXPECT_EQ(list.CountText(), "3 of 5");
+
+    // Ctrl+F in the list goes to the field; emptying it shows every row.
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(list.FilterEdit()->hasFocus());
+    list.SetFilterText("");
+    EXPECT_EQ(list.CountText(), "5 of 5");
+    list.ClearItems();
+    EXPECT_EQ(list.CountText(), "0 of 0");
+
+    list.SetFilterBar(false);
+    EXPECT_FALSE(list.FilterEdit()->isVisible());
+}
+
+TEST_F(ListViewTableTest, CopyAndExportGiveTheTextsAsShown) {
+    ASSERT_TRUE(ShowActive(&form));
+    list.SetColumnFormat(1, [](const std::string& text) { return "<" + text + ">"; });
+    list.Column(2)->SetWidth(0); // a column nobody sees is neither copied nor exported
+    list.SetSelected(list.Item(2));
+    EXPECT_EQ(list.Item(2)->SubItem(0), "10.0.0.1"); // the row keeps its value
+    EXPECT_EQ(list.Item(2)->Text(1), "<10.0.0.1>");
+    EXPECT_EQ(list.SelectionText(), "Index\tIP Address\n100\t<10.0.0.1>\n");
+
+    QGuiApplication::clipboard()->clear();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("Index\tIP Address\n100\t<10.0.0.1>\n"));
+
+    list.SetFilterText("192.168.1.");
+    EXPECT_EQ(list.ShownRowsText(),
+              "Index\tIP Address\n10\t<192.168.1.10>\n9\t<192.168.1.9>\n-2\t<192.168.1.100>\n");
+    list.SetFilterText("");
+
+    list.Item(0)->SetSubItem(0, "a,\"b\"");
+    const std::string csv = "Index,IP Address\n10,\"<a,\"\"b\"\">\"\n9,<192.168.1.9>\n"
+                            "100,<10.0.0.1>\n-2,<192.168.1.100>\n";
+    EXPECT_EQ(list.CsvText(), csv);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath(QStringLiteral("rows.csv")).toStdString();
+    const auto ask = TListView::AskExportFile;
+    std::string suggested;
+    TListView::AskExportFile = [&](QWidget*, const std::string& name) {
+        suggested = name;
+        return path;
+    };
+    form.SetCaption("Trust Host Table : 127.0.0.1");
+    std::unique_ptr<QMenu> menu(list.CreateContextMenu());
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 5);
+    EXPECT_EQ(actions[2]->text(), QStringLiteral("&Export..."));
+    EXPECT_FALSE(actions[4]->isEnabled()); // Original Order: the list is not sorted
+    actions[2]->trigger();
+    TListView::AskExportFile = ask;
+    EXPECT_EQ(suggested, "Trust Host Table.csv");
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), csv);
+
+    // A file that cannot be written says so.
+    std::string error;
+    EXPECT_FALSE(list.ExportCsv(dir.filePath(QStringLiteral("no/such/dir.csv")).toStdString(),
+                                error));
+    EXPECT_FALSE(error.empty());
 }
 
 } // namespace

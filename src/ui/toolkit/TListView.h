@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/TControl.h"
+#include "vocab/QxCellText.h"
 
 #include <QTreeWidget>
 
@@ -9,17 +10,22 @@
 #include <string>
 #include <vector>
 
+class QLabel;
+class QLineEdit;
+class QMenu;
+class TListHeader;
 class TListView;
 
 // One row of a list view: the caption (first column) and the sub-items (one per further
-// column, as texts).
+// column, as texts). Caption and sub-items keep the texts given; a column may show them in a
+// readable form (TListView::SetColumnFormat), which is what Text, copying and exporting see.
 class TListItem : public QTreeWidgetItem {
 public:
     explicit TListItem(TListView* view);
     // A row not yet in a list (TListView::AddRows puts it there).
     TListItem();
 
-    std::string Caption() const;
+    std::string Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
     int SubItemCount() const { return static_cast<int>(subItems_.size()); }
     // Sub-item i from 0 (the second column); "" beyond the last one.
@@ -38,9 +44,23 @@ public:
     void MakeCurrent();
     int Index() const;
     TListView* ListView() const;
+    // The text column `column` shows (0 the caption).
+    std::string Text(int column) const;
+    // Counts the rows added to the list before this one (since the list was last emptied).
+    int Origin() const { return origin_; }
+    // The order of the list's current sort.
+    bool operator<(const QTreeWidgetItem& other) const override;
 
 private:
+    friend class TListView;
+    void ShowText(int column, const std::string& text);
+    const QxCellSortKey& SortKey(int column) const;
+
+    std::string caption_;
     std::vector<std::string> subItems_;
+    int origin_ = 0;
+    mutable int keyColumn_ = -1;
+    mutable QxCellSortKey key_;
 };
 
 // One column of a list view.
@@ -72,6 +92,14 @@ enum TViewStyle : int { vsIcon, vsSmallIcon, vsList, vsReport };
 // selection (also from code; removing rows reports nothing), OnChange after rows were added,
 // removed or changed, OnMouseMove with the pointer's position in the rows area (the same
 // coordinates ItemAt takes).
+//
+// What administrators expect of a table: a click on a column header sorts by that column
+// (numbers, addresses and dotted indexes by value), a second click reverses the order; the
+// filter field above the rows keeps those that contain its text in any column and shows
+// "n of m"; Ctrl+C and the context menu copy the selected rows as tab-separated lines under the
+// column captions; "Export..." saves every row as CSV. Sorting and filtering move and hide rows
+// but never change them: the selected row stays the selected row, and a row the filter hides is
+// no longer selected (OnClick follows, as after a click on empty space).
 class TListView : public TControlT<QTreeWidget> {
 public:
     explicit TListView(QWidget* parent);
@@ -94,6 +122,46 @@ public:
     void ClearItems();
     // The row at a point of the rows area; none.
     TListItem* ItemAt(int x, int y) const;
+    // The row added `origin`-th since the list was last emptied, wherever sorting moved it.
+    TListItem* ItemByOrigin(int origin) const;
+
+    // Readable form of a column's texts (a port list, a MAC address); the rows keep the texts
+    // they were given. Applies to the rows already there.
+    void SetColumnFormat(int column, std::function<std::string(const std::string&)> format);
+
+    // Sorting. Column -1 is the order in which the rows were added.
+    void SortBy(int column, bool ascending = true);
+    int SortColumn() const { return sortColumn_; }
+    bool SortAscending() const { return sortAscending_; }
+
+    // Filtering: rows that contain the text (letter case ignored) in a shown column stay.
+    void SetFilterText(const std::string& text);
+    std::string FilterText() const;
+    int VisibleCount() const { return ItemCount() - hiddenCount_; }
+    bool ItemVisible(const TListItem* item) const;
+    // "n of m".
+    std::string CountText() const;
+    // The filter field and its count (hidden: no field, as for a list of a few fixed rows).
+    void SetFilterBar(bool shown);
+    QLineEdit* FilterEdit() const;
+    QLabel* CountLabel() const;
+
+    // The shown columns' captions and the selected rows, tab-separated, one line each.
+    std::string SelectionText() const;
+    void CopySelection() const;
+    // The captions and every row the filter lets through, tab-separated ("Copy All").
+    std::string ShownRowsText() const;
+    // The captions and every row (also those the filter hides) as CSV, in the list's order.
+    std::string CsvText() const;
+    // Writes CsvText as UTF-8; false and the reason when the file cannot be written.
+    bool ExportCsv(const std::string& path, std::string& error) const;
+    // Asks for a file and exports to it; a failure shows a message box.
+    void ExportAction();
+    // The context menu: Copy, Copy All (the rows shown), Export..., Original Order. The caller
+    // owns it.
+    QMenu* CreateContextMenu();
+    // Asks for the file to export to ("" cancels); tests replace it.
+    static std::function<std::string(QWidget* owner, const std::string& suggested)> AskExportFile;
 
     // The (first) selected row; none.
     TListItem* Selected() const;
@@ -132,11 +200,27 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend class TListItem;
     void PrepareItem(TListItem* item) const;
     void ReportSelection(const QItemSelection& selected, const QItemSelection& deselected);
+    std::string ShowForm(int column, const std::string& text) const;
+    bool ItemBefore(const TListItem& a, const TListItem& b) const;
+    void HeaderClicked(int column);
+    void Resort();
+    void CellChanged(TListItem* item, int column);
+    bool Matches(const TListItem* item) const;
+    // Hides or shows a row for the filter; true when a selected row was hidden.
+    bool ApplyFilter(TListItem* item);
+    void FilterChanged();
+    void RecountHidden();
+    void ShowCount();
+    std::vector<int> ShownColumns() const;
+    std::vector<std::string> Captions(const std::vector<int>& columns) const;
+    std::vector<std::string> RowTexts(const TListItem* item, const std::vector<int>& columns) const;
 
     std::vector<std::unique_ptr<TListColumn>> columns_;
     TViewStyle viewStyle_ = vsIcon;
@@ -145,4 +229,12 @@ private:
     bool gridLines_ = false;
     bool checkBoxes_ = false;
     int borderWidth_ = 0;
+    TListHeader* header_ = nullptr;
+    std::vector<std::function<std::string(const std::string&)>> formats_;
+    int sortColumn_ = -1;
+    bool sortAscending_ = true;
+    bool resortPending_ = false;
+    QString filter_;
+    int hiddenCount_ = 0;
+    int nextOrigin_ = 0;
 };

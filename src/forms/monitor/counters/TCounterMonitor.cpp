@@ -385,7 +385,7 @@ void TCounterMonitor::ShowStep(CounterSampler::Outcome outcome) {
         return (uncertain ? "\u2265" : "") + std::to_string(value);
     };
     for (int k = 0; k < sampler_.Count() && k < LV_Counters->ItemCount(); ++k) {
-        TListItem* item = LV_Counters->Item(k);
+        TListItem* item = LV_Counters->ItemByOrigin(k);
         const CounterState& s = sampler_.State(k);
         switch (sampler_.FigureOf(k)) {
         case CounterSampler::Figure::Missing:
