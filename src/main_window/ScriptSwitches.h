@@ -29,10 +29,11 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure);
 
 // Sets the connection up as the module's start does: the global session, the message files of
 // `messageFolder` (none when empty), the command line and the device's configuration file.
-// False when the host does not resolve; `addressText` gets the device's address text.
+// False when the host does not resolve (its text then in `unresolvedHost`, when given);
+// `addressText` gets the device's address text.
 bool ConnectLikeTheModule(const std::vector<std::string>& arguments,
                           const std::string& programFolder, const std::string& messageFolder,
-                          std::string& addressText);
+                          std::string& addressText, std::string* unresolvedHost = nullptr);
 
 // Reads every page of the form and prints it on standard output, a failure's result line on
 // standard error; the exit status of PrintPageForm.

@@ -17,6 +17,7 @@
 #include "ui/toolkit/TScrollBox.h"
 #include "ui/toolkit/TStatusBar.h"
 
+#include <cstdio>
 #include <exception>
 
 namespace {
@@ -27,6 +28,7 @@ constexpr const char* SnmpV3Entries[] = {"Engine", "MPD",           "TARGET",   
 
 constexpr int Panel1Width = 925;
 constexpr int Panel1Height = 139;
+constexpr int StatusPollWidth = 560;
 
 } // namespace
 
@@ -170,7 +172,11 @@ void TMainForm::BuildFrontPanelArea() {
     panel1_->SetBevelOuter(bvLowered);
     statusBar1_ = new TStatusBar(panel1_);
     statusBar1_->SetName("StatusBar1");
+    // Panel 0 carries the front panel's poll report; the outcome panel after it (the rest of
+    // the width) the outcomes of the user's own actions, which the poll never overwrites.
+    statusBar1_->AddPanel(StatusPollWidth);
     statusBar1_->AddPanel(50);
+    static_assert(OutcomePanel == 1);
     scrollBox1_ = new TScrollBox(panel1_);
     scrollBox1_->SetName("ScrollBox1");
     scrollBox1_->SetAutoScroll(false);
@@ -207,9 +213,15 @@ void TMainForm::FormCreate() {
             Application().Terminate();
         }
 
-        if (QxCommandLine::Parse(arguments_, global) == QxCommandLine::Result::HostError) {
-            ShowMessage("Error Host Name!", this);
-            Application().Terminate();
+        std::string unresolved;
+        if (QxCommandLine::Parse(arguments_, global, QxCommandLine::ResolveIPv4, &unresolved) ==
+            QxCommandLine::Result::HostError) {
+            // Said on standard error too, for the script or suite that started the module; the
+            // program ends with a failure status.
+            const std::string text = QxCommandLine::HostErrorText(unresolved);
+            std::fprintf(stderr, "ksw524p: %s\n", text.c_str());
+            ShowMessage(text, this);
+            Application().Terminate(1);
             return;
         }
         settingsTexts_.FromGlobal(global);

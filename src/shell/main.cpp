@@ -19,27 +19,10 @@
 
 #include <QByteArray>
 
-namespace {
-
-constexpr const char* Usage =
-    "usage: ksw524p /I<host> [/v<version>] [/R<read community>] [/W<write community>]\n"
-    "               [/b0] [SNMPv3 switches, after /v3:]\n"
-    "               [/t<port>] [/c<context name>] [/d<context engine ID>] [/m<security model>]\n"
-    "               [/l<security level>] [/n<security name>] [/A<auth pass phrase>]\n"
-    "               [/P<priv pass phrase>] [/a<auth protocol>] [/p<priv protocol>]\n"
-    "  /v  0 SNMPv1, 1 SNMPv2c, 3 SNMPv3\n"
-    "  /l  1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
-    "  /a  1 none, 2 HMAC-MD5, 3 HMAC-SHA;  /p  1 none, 2 CBC-DES, 9 CBC-IDEA\n"
-    "  /b0 table walks with get-next only, for an agent that mishandles GETBULK\n"
-    "A later start for the same /I host brings the running window to the front.\n";
-
-} // namespace
-
 int main(int argc, char** argv) {
     std::vector<std::string> given(argv + 1, argv + argc);
     const ScriptSwitches switches = ScriptSwitches::Take(given);
     if (switches.help) {
-        std::fputs(Usage, stdout);
         std::fputs(ScriptSwitches::HelpText(), stdout);
         return 0;
     }
