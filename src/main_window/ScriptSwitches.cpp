@@ -7,6 +7,7 @@
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
 #include "shell/QxSettingsTexts.h"
+#include "snmp/QxConnectionDoctor.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPSession.h"
 #include "ui/page_form/TConfigForm.h"
@@ -35,6 +36,8 @@ ScriptSwitches ScriptSwitches::Take(std::vector<std::string>& arguments) {
             s.help = true;
         } else if (a == "--catalogue") {
             s.catalogue = true;
+        } else if (a == "--check") {
+            s.check = true;
         } else if (a == "--print" || a == "--open") {
             if (i + 1 >= arguments.size()) {
                 s.error = a + " needs a menu path";
@@ -78,6 +81,10 @@ const char* ScriptSwitches::HelpText() {
            "A later start for the same /I host brings the running window to the front.\n"
            "\n"
            "Switches for scripts and checks:\n"
+           "  --check              test the connection the device switches describe (a get of\n"
+           "                       sysDescr and sysUpTime, SNMPv2c first), print what works or\n"
+           "                       what is wrong, exit (0 the device answers, 1 it does not,\n"
+           "                       2 unknown host)\n"
            "  --catalogue          print the menu catalogue as JSON and exit\n"
            "  --print \"<path>\"     read the generated page of that menu entry, print it, exit\n"
            "                       (0 read, 1 a read failed, 2 no generated page there)\n"
@@ -252,5 +259,25 @@ int RunPrint(const std::string& menuPath, const std::vector<std::string>& argume
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
+    }
+}
+
+int RunCheck(const std::vector<std::string>& arguments, const std::string& programFolder) {
+    try {
+        std::string address;
+        std::string unresolved;
+        if (!ConnectLikeTheModule(arguments, programFolder, programFolder + "errMSg/", address,
+                                  &unresolved)) {
+            std::fprintf(stderr, "%s\n", QxCommandLine::HostErrorText(unresolved).c_str());
+            return 2;
+        }
+        const QxSNMPGlobal& global = SnmpGlobal();
+        const QxConnectionDoctor::Result result =
+            QxConnectionDoctor::Check({global.device, global.scope, global.security});
+        std::fprintf(result.Answers() ? stdout : stderr, "%s\n", result.text.c_str());
+        return result.Answers() ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
     }
 }

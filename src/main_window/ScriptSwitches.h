@@ -12,6 +12,7 @@ class TConfigForm;
 struct ScriptSwitches {
     bool help = false;
     bool catalogue = false;
+    bool check = false; // test the connection that the device switches describe
     std::optional<std::string> print; // menu path of the page to print
     std::optional<std::string> open;  // menu path of the entry to run once the window shows
     std::string error;                // a switch without its menu path
@@ -43,3 +44,8 @@ int PrintPages(TConfigForm& form);
 // prints it. Exit status 0, 1 (a read failed) or 2 (no generated page at that path).
 int RunPrint(const std::string& menuPath, const std::vector<std::string>& arguments,
              const std::string& programFolder);
+
+// `ksw524p --check`: tries the connection the arguments (and the device's configuration file)
+// describe, as the settings dialog's "Test" does, and prints the verdict. Exit status 0 when the
+// device answers, 1 when it does not (the verdict on standard error), 2 for an unknown host.
+int RunCheck(const std::vector<std::string>& arguments, const std::string& programFolder);

@@ -148,11 +148,16 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
 }
 
 void TMainForm::SNMPConfigure1Click() {
-    TfrmConfigSNMP::Running running{programFolder_, settingsTexts_.address,
-                                    settingsTexts_.version, settingsTexts_.securityName};
+    TfrmConfigSNMP::Running running{programFolder_,
+                                    settingsTexts_.address,
+                                    settingsTexts_.version,
+                                    settingsTexts_.securityName,
+                                    settingsTexts_.readCommunity,
+                                    settingsTexts_.writeCommunity};
     bool modified = false;
     {
-        TfrmConfigSNMP dialog(this, running, storedTexts_);
+        // The dialog shows the per-device file as it is on disk now.
+        TfrmConfigSNMP dialog(this, running);
         dialog.ShowModal();
         modified = dialog.VersionModified();
     }
@@ -228,9 +233,7 @@ void TMainForm::FormCreate() {
 
         if (std::optional<std::string> path =
                 QxDeviceConfig::Locate(suiteMode_, programFolder_, global.device.address)) {
-            if (QxDeviceConfig::Read(*path, global, settingsTexts_)) {
-                storedTexts_ = settingsTexts_;
-            }
+            QxDeviceConfig::Read(*path, global, settingsTexts_);
         }
 
         if (withDevice_) {

@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
         std::fputs("\n", stdout);
         return 0;
     }
-    if (switches.print) {
-        // The page is read and printed without a window on the screen.
+    if (switches.print || switches.check) {
+        // The page is read and printed, or the connection tested, without a window.
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
     // The module's own command line, without the switches above.
@@ -51,6 +51,9 @@ int main(int argc, char** argv) {
     TApplication app(keptArgc, keptArgv.data());
     if (switches.print) {
         return RunPrint(*switches.print, app.Arguments(), app.ExeFolder());
+    }
+    if (switches.check) {
+        return RunCheck(app.Arguments(), app.ExeFolder());
     }
     try {
         // The title is claimed before any window exists: of two starts for the same host,
