@@ -5,6 +5,8 @@
 #include "binding/QxSNMPRequest2Leds.h"
 #include "main_window/FrontPanelPicture.h"
 #include "shell/QxError.h"
+#include "shell/QxMessages.h"
+#include "snmp/NetSnmpStatus.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TControl.h"
 #include "ui/toolkit/TLabel.h"
@@ -18,7 +20,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <QTime>
+
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <thread>
@@ -62,6 +67,17 @@ constexpr const char* PoePortLedOid = "1.3.6.1.4.1.32473.12.24.4.1.1.7.";
 
 constexpr int PollInterval = 300;     // tens of milliseconds: every 3 s
 constexpr int LedStatusTimeout = 300; // hundredths: 3 s
+// LEDs of a device that does not answer: grey, a look no LED state has.
+constexpr TColor UnknownLedColour = 0x808080;
+
+// "hh:mm:ss AM" on the 12-hour clock, as the report lines write their time.
+std::string ClockText(const QTime& time) {
+    char text[16];
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d %s", hour12, time.minute(), time.second(),
+                  time.hour() < 12 ? "AM" : "PM");
+    return text;
+}
 
 TColor LedWindowColor() {
     QColor c = QColor::fromRgb(FrontPanelLedWindowRgb);
@@ -199,16 +215,39 @@ void TFrontPanel::SetUpFrontPanel() {
     ledStatus_->AddLedRow(0, "0", LedColorMap1, Named<TPanel>(area, "PowerLedPanel"), 1, 10,
                           stRectangle, 6, 6);
 
-    // 8. Polling, every 3 s, with the LED status reported in panel 0 of the status bar.
+    // 8. Polling, every 3 s, with the LED status reported in panel 0 of the status bar. While
+    // the device does not answer, the LEDs look unknown and panel 0 says since when; its next
+    // answer brings the picture back.
     ledStatus_->request.vars.name = " Led Status";
     if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
         ledStatus_->SetReportTarget(statusBar_->Panel(0));
     }
+    for (QxSNMPRequest2Leds* binding : {ledStatus_.get(), modeLed_.get(), poeLeds_.get()}) {
+        binding->unknownColour = UnknownLedColour;
+    }
+    lastAnswer_ = QTime::currentTime();
+    ledStatus_->onGetComplete = [this](QxSNMPRequest2Controls&, const QxSNMPError& result) {
+        if (result.code == 0) {
+            lastAnswer_ = QTime::currentTime();
+            silent_ = false;
+        } else if (result.code == QxMessages::MapStatus(NetSnmpStatus::TimedOut).code) {
+            silent_ = true;
+            if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+                statusBar_->Panel(0)->SetText(SilenceText());
+            }
+        }
+    };
     ledStatus_->StartPolling(PollInterval);
     modeLed_->StartPolling(PollInterval);
     if (poe) {
         poeLeds_->StartPolling(PollInterval);
     }
+}
+
+std::string TFrontPanel::SilenceText() const {
+    const std::string address =
+        ledStatus_ ? ledStatus_->request.device.address : std::string("the device");
+    return "No answer from " + address + " since " + ClockText(lastAnswer_);
 }
 
 bool TFrontPanel::PoeMode() const {

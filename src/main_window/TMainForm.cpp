@@ -17,6 +17,9 @@
 #include "ui/toolkit/TScrollBox.h"
 #include "ui/toolkit/TStatusBar.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+
 #include <cstdio>
 #include <exception>
 
@@ -237,6 +240,12 @@ void TMainForm::FormCreate() {
         }
 
         if (withDevice_) {
+            // The window shows at once, saying what it waits for: a silent device holds the
+            // first reads for their whole time-out.
+            SetCaption(std::string(ModelCaption) + " : " + global.device.address);
+            statusBar1_->Panel(0)->SetText("Connecting to " + global.device.address + "...");
+            show();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             frontPanel_->SetUpFrontPanel();
         }
 

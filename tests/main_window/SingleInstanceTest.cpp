@@ -165,7 +165,8 @@ TEST(SingleInstance, HelpPrintsTheSwitches) {
                              "/d<engine ID>",
                              "--print",
                              "--open",
-                             "--catalogue"}) {
+                             "--catalogue",
+                             "--check"}) {
         EXPECT_TRUE(text.contains(part)) << part;
     }
 }
