@@ -5,6 +5,7 @@
 #include "main_window/HandMadeForms.h"
 #include "main_window/DeviceCommands.h"
 #include "main_window/TFrontPanel.h"
+#include "main_window/THelpForm.h"
 #include "main_window/TMenuCatalogue.h"
 #include "main_window/catalogue/PageOpener.h"
 #include "shell/QxCommandLine.h"
@@ -50,6 +51,10 @@ TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFold
     SetCaption(ModelCaption);
     BuildMenu();
     BuildFrontPanelArea();
+    // F1 in any window opens the guide at that window's topic; here, its first page.
+    TForm::OnHelp = [folder = programFolder_](const std::string& topic) {
+        THelpForm::Open(topic, folder);
+    };
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { BeginExit(); };
     FormCreate();
@@ -137,8 +142,10 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
             // The window starts from the spanning-tree version the device runs now.
             frontPanel_->ReadSpanningTree();
             TSTP_Info stp(this, frontPanel_->StpTextControl());
+            stp.SetHelpTopic(TMenuCatalogue::FullPath(entry));
             stp.ShowModal();
         } else if (std::unique_ptr<TForm> form = CreateHandMadeForm(target, this)) {
+            form->SetHelpTopic(TMenuCatalogue::FullPath(entry));
             if (entry.captionPrefix != nullptr) {
                 form->SetCaption(entry.captionPrefix + settingsTexts_.address);
             }
@@ -161,6 +168,7 @@ void TMainForm::SNMPConfigure1Click() {
     {
         // The dialog shows the per-device file as it is on disk now.
         TfrmConfigSNMP dialog(this, running);
+        dialog.SetHelpTopic("SNMP V3 / SNMP Configure");
         dialog.ShowModal();
         modified = dialog.VersionModified();
     }
