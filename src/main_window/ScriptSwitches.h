@@ -12,7 +12,7 @@ class TConfigForm;
 struct ScriptSwitches {
     bool help = false;
     bool catalogue = false;
-    bool check = false; // test the connection that the device switches describe
+    bool check = false;               // test the connection that the device switches describe
     std::optional<std::string> print; // menu path of the page to print
     std::optional<std::string> open;  // menu path of the entry to run once the window shows
     std::string error;                // a switch without its menu path

@@ -464,8 +464,8 @@ TEST_F(ConfigSNMP, TestSaysWhetherTheSettingsWork) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        TfrmConfigSNMP form(nullptr, TfrmConfigSNMP::Running{folder_, "127.0.0.1", "1", "",
-                                                             "readcm", "writecm"});
+        TfrmConfigSNMP form(
+            nullptr, TfrmConfigSNMP::Running{folder_, "127.0.0.1", "1", "", "readcm", "writecm"});
         row.fill(form);
         form.edtPort->SetText(port);
         MessageScript::Clear();

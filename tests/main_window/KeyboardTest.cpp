@@ -43,7 +43,8 @@ TEST_F(Keyboard, EscapeClosesPagesAndDialogsAsCloseOrCancelDoes) {
 
     QTemporaryDir dir;
     TfrmConfigSNMP dialog(nullptr,
-                          TfrmConfigSNMP::Running{dir.path().toStdString() + "/", "10.0.0.9", "1", "", "readcm", "writecm"});
+                          TfrmConfigSNMP::Running{dir.path().toStdString() + "/", "10.0.0.9", "1",
+                                                  "", "readcm", "writecm"});
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.ModalResult(), mrCancel);
@@ -53,7 +54,8 @@ TEST_F(Keyboard, EscapeClosesPagesAndDialogsAsCloseOrCancelDoes) {
 TEST_F(Keyboard, ReturnPressesTheDefaultButton) {
     QTemporaryDir dir;
     TfrmConfigSNMP dialog(nullptr,
-                          TfrmConfigSNMP::Running{dir.path().toStdString() + "/", "10.0.0.9", "1", "", "readcm", "writecm"});
+                          TfrmConfigSNMP::Running{dir.path().toStdString() + "/", "10.0.0.9", "1",
+                                                  "", "readcm", "writecm"});
     dialog.show();
     dialog.edtPort->setFocus();
     QTest::keyClick(dialog.edtPort, Qt::Key_Return);

@@ -116,11 +116,14 @@ TEST_F(PrintTest, CheckTestsTheConnection) {
         int exitCode;
         const char* says;
     } cases[] = {
-        {{"/I127.0.0.1", "/v3", port, "/m3", "/l3", "/nMD5_DES_User", "/a2", "/Amd5despass1",
-          "/p2", "/Pmd5despriv1"},
-         0, "answers SNMPv3.\nDescription: "},
-        {{"/I127.0.0.1", "/Rpublic", "/v3", port, "/m3", "/l2", "/nMD5_User", "/a2", "/Awrong-pass"},
-         1, "authentication pass phrase"},
+        {{"/I127.0.0.1", "/v3", port, "/m3", "/l3", "/nMD5_DES_User", "/a2", "/Amd5despass1", "/p2",
+          "/Pmd5despriv1"},
+         0,
+         "answers SNMPv3.\nDescription: "},
+        {{"/I127.0.0.1", "/Rpublic", "/v3", port, "/m3", "/l2", "/nMD5_User", "/a2",
+          "/Awrong-pass"},
+         1,
+         "authentication pass phrase"},
         {{"/I127.0.0.1", "/v3", port, "/l1", "/nnoAuthUser"}, 1, "/m3"},
         {{"/Ino-such-host.invalid", "/v1"}, 2, "\"no-such-host.invalid\""},
     };

@@ -122,10 +122,10 @@ std::optional<QxSettingsTexts> TfrmConfigSNMP::ReadStored() const {
     // The module never takes the communities from the file, but the dialog shows what the
     // file holds, so that an OK keeps them.
     const QxIni ini(path);
-    texts.readCommunity = ini.ReadString(QxDeviceConfig::Section, "GetCommStr",
-                                         running_.readCommunity);
-    texts.writeCommunity = ini.ReadString(QxDeviceConfig::Section, "SetCommStr",
-                                          running_.writeCommunity);
+    texts.readCommunity =
+        ini.ReadString(QxDeviceConfig::Section, "GetCommStr", running_.readCommunity);
+    texts.writeCommunity =
+        ini.ReadString(QxDeviceConfig::Section, "SetCommStr", running_.writeCommunity);
     return texts;
 }
 
@@ -148,18 +148,18 @@ void TfrmConfigSNMP::BuildControls() {
     };
     constexpr int LeftLabel = 8;
     constexpr int FieldWidth = 120;
-    const int leftField =
-        std::max(112, LeftLabel + widest({"IP : ", "Port : ", "Context Name : ",
-                                          "Write Community String : "}));
+    const int leftField = std::max(
+        112,
+        LeftLabel + widest({"IP : ", "Port : ", "Context Name : ", "Write Community String : "}));
     // Three radio buttons side by side, each with its indicator and the longest caption.
     const int radioWidth = std::max(222, 3 * (widest({"SNMPv1", "SNMPv2c", "SNMPv3"}) + 32) + 8);
     const int leftRight = std::max(leftField + FieldWidth, LeftLabel + radioWidth);
     const int RightLabel = std::max(244, leftRight + 14);
-    const int RightField =
-        std::max(362, RightLabel + widest({"Security Name : ", "Security Level : ",
-                                           "Auth Protocol : ", "Auth Password : ",
-                                           "Priv Protocol : ", "Priv Password : ",
-                                           "Context Engine ID :  "}));
+    const int RightField = std::max(
+        362,
+        RightLabel +
+            widest({"Security Name : ", "Security Level : ", "Auth Protocol : ", "Auth Password : ",
+                    "Priv Protocol : ", "Priv Password : ", "Context Engine ID :  "}));
     const int LeftField = leftField;
     SetClientWidth(std::max(482, RightField + FieldWidth + 8));
 
@@ -209,8 +209,8 @@ void TfrmConfigSNMP::BuildControls() {
     edtPrivPass = MakeEdit(box, "edtPrivPass", RightField, 128);
     MakeLabel(box, "Context Engine ID :  ", RightLabel, 152);
     edtContextEngine = MakeEdit(box, "edtContextEngine", RightField, 152);
-    for (TEdit* edit : {edtPort, edtContext, edtCommunity, edtAuthPass, edtPrivPass,
-                        edtContextEngine}) {
+    for (TEdit* edit :
+         {edtPort, edtContext, edtCommunity, edtAuthPass, edtPrivPass, edtContextEngine}) {
         edit->SetWidth(FieldWidth);
     }
     for (TComboBox* combo : {cbxSecurityName, cbxSecurityLevel, cbxAuthProtocol, cbxPrivProtocol}) {
@@ -377,8 +377,7 @@ bool SameSettings(const QxDeviceConfig::Values& a, const QxDeviceConfig::Values&
     const auto key = [](const QxDeviceConfig::Values& v) {
         return std::tie(v.agentIp, v.agentPort, v.version, v.securityName, v.authPassword,
                         v.privPassword, v.authProtocol, v.privProtocol, v.contextEngineId,
-                        v.securityLevel, v.contextName, v.getCommunity, v.setCommunity,
-                        v.getBulk);
+                        v.securityLevel, v.contextName, v.getCommunity, v.setCommunity, v.getBulk);
     };
     return key(a) == key(b);
 }
