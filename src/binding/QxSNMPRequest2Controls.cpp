@@ -481,7 +481,12 @@ void QxSNMPRequest2Controls::Report(const std::string& errorText) {
     std::string line = ReportLine(lastOperation, request.vars.name, errorText, now.hour(),
                                   now.minute(), now.second());
     if (memo_ != nullptr) {
-        memo_->AddLine(line);
+        // A failure stands out and stays in view while re-reads report after it; a write that
+        // succeeded is the outcome the user waits for.
+        const bool ok = errorText.rfind(OkText(), 0) == 0;
+        memo_->AddLine(line, !ok                             ? TMemo::LineKind::Error
+                             : lastOperation == OperationSet ? TMemo::LineKind::Outcome
+                                                             : TMemo::LineKind::Plain);
     } else if (statusBar_ != nullptr) {
         statusBar_->SetSimpleText(line);
     } else if (panel_ != nullptr) {

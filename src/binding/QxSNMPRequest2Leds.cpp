@@ -1,8 +1,11 @@
 #include "binding/QxSNMPRequest2Leds.h"
+
 #include "binding/QxBindingError.h"
 
 #include "binding/QxOctetForm.h"
 #include "shell/QxError.h"
+#include "shell/QxMessages.h"
+#include "snmp/NetSnmpStatus.h"
 #include "ui/toolkit/TPanel.h"
 #include "ui/toolkit/TTimer.h"
 #include "vocab/QxNumList.h"
@@ -122,6 +125,15 @@ void QxSNMPRequest2Leds::ResetLeds() {
     blinkTimer_->SetEnabled(false);
 }
 
+void QxSNMPRequest2Leds::ShowUnknown() {
+    for (LedBinding& led : leds_) {
+        led.flashing = false;
+        led.colour = unknownColour;
+        Paint(led.shape, led.colour);
+    }
+    blinkTimer_->SetEnabled(false);
+}
+
 bool QxSNMPRequest2Leds::Polling() const {
     return pollTimer_->Active();
 }
@@ -181,7 +193,11 @@ void QxSNMPRequest2Leds::GetFailed(const QxSNMPError& result) {
     // The panel shows no stale state, and the next poll tries again; the text goes to the
     // report target only, never into a box that would come back at every tick.
     lastOperation = OperationGet;
-    ResetLeds();
+    if (unknownColour != -1 && result.code == QxMessages::MapStatus(NetSnmpStatus::TimedOut).code) {
+        ShowUnknown();
+    } else {
+        ResetLeds();
+    }
     Report(result.text);
 }
 

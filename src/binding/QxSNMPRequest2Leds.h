@@ -56,6 +56,8 @@ public:
     void StopPolling();
     // Every LED to its map's off colour, not flashing.
     void ResetLeds();
+    // Every LED to unknownColour, not flashing: the device's state is not known.
+    void ShowUnknown();
 
     // The colour and flashing of one LED from its variable's value. A LED whose octet the
     // value does not reach shows its map's absent colour; for a map whose absent colour is -1
@@ -70,6 +72,10 @@ public:
     bool Polling() const;
     bool Blinking() const;
 
+    // The look of the LEDs while the device does not answer (a poll that timed out): a colour
+    // no LED state has, so that a silent device does not look switched off. -1: such a poll
+    // turns the LEDs to their off colour, as any other failed poll does.
+    TColor unknownColour = -1;
     std::int32_t blinkPhases = 6;
     std::int32_t paintCount = 0;
 

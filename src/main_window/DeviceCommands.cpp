@@ -39,13 +39,21 @@ const CommandDefinition& DefinitionOf(DeviceCommand command) {
     return command == DeviceCommand::Save ? save : reboot;
 }
 
-void ShowInStatusBar(TStatusBar* statusBar, const std::string& text) {
+// The panel of deliberate outcomes; panel 0 belongs to the front panel's poll, which rewrites it
+// every few seconds.
+void ShowOutcome(TStatusBar* statusBar, const std::string& text) {
     if (statusBar == nullptr) {
         return;
     }
-    if (TStatusPanel* panel = statusBar->Panel(0)) {
+    if (TStatusPanel* panel = statusBar->Panel(OutcomePanel)) {
         panel->SetText(text);
+        // Painted now: the window may be busy with a synchronous request next.
+        statusBar->repaint();
     }
+}
+
+QWidget* OwnerOf(TStatusBar* statusBar) {
+    return statusBar != nullptr ? statusBar->window() : nullptr;
 }
 
 } // namespace
@@ -55,23 +63,37 @@ void RunDeviceCommand(DeviceCommand command, TStatusBar* statusBar) {
     if (MessageBox(definition.question, definition.caption, mbYesNo, miQuestion) == mrNo) {
         return;
     }
+    // The question is gone from the screen before the window waits for the device.
+    ShowOutcome(statusBar, command == DeviceCommand::Save ? "Saving the configuration..."
+                                                          : "Sending the reboot command...");
     QxSNMPRequest request;
     request.LoadDefaults();
     request.vars.AppendRow(definition.oid, "", sxInteger, acReadwrite, nullptr);
     request.vars.Entry(0).value = definition.value;
+    std::string failure;
     try {
         request.Store();
     } catch (const QxError& error) {
         // A device that reboots may restart before its answer leaves it: silence after the
         // command is what success looks like.
-        if (command == DeviceCommand::Reboot &&
-            error.Code() == QxMessages::MapStatus(NetSnmpStatus::TimedOut).code) {
-            return;
+        if (command != DeviceCommand::Reboot ||
+            error.Code() != QxMessages::MapStatus(NetSnmpStatus::TimedOut).code) {
+            failure = error.Text();
         }
-        ShowInStatusBar(statusBar, error.Text());
     } catch (const std::exception& error) {
-        ShowInStatusBar(statusBar, error.what());
+        failure = error.what();
     }
+    if (failure.empty()) {
+        ShowOutcome(statusBar, command == DeviceCommand::Save ? "Configuration saved."
+                                                              : "The device is rebooting.");
+        return;
+    }
+    ShowOutcome(statusBar, command == DeviceCommand::Save ? "The configuration was not saved."
+                                                          : "The device was not rebooted.");
+    MessageBox((command == DeviceCommand::Save ? "The configuration was not saved: "
+                                               : "The reboot command failed: ") +
+                   failure,
+               definition.caption, mbOK, miError, OwnerOf(statusBar));
 }
 
 std::string ViewerProgram(const std::string& tableSwitch) {
@@ -134,7 +156,11 @@ bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,
     }
     if (program.empty() ||
         !QProcess::startDetached(ToQString(ViewerPath(program, programFolder)), arguments)) {
-        ShowInStatusBar(statusBar, program + " could not be started");
+        const std::string text = program + " could not be started";
+        ShowOutcome(statusBar, text);
+        MessageBox(text + ": no program of that name in " + programFolder +
+                       " or on the search path can be run.",
+                   "Table viewer", mbOK, miError, OwnerOf(statusBar));
         return false;
     }
     return true;

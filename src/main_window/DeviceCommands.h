@@ -7,15 +7,19 @@ class TStatusBar;
 struct QxSettingsTexts;
 
 // The main window's actions that open no page: the one-shot device commands, the external
-// table viewers of the host suite and the help file. Each reports a failure in panel 0 of the
-// status bar it is given (none: nothing is shown).
+// table viewers of the host suite and the help file. Their outcome stands in the status bar's
+// OutcomePanel (none: not shown), which nothing else writes; a failure is shown in a message
+// box as well, so that it is seen whatever else happens in the window.
+
+// The status-bar panel of deliberate outcomes (panel 0 is the front panel's poll report).
+constexpr int OutcomePanel = 1;
 
 enum class DeviceCommand { Save, Reboot };
 
 // Asks the command's Yes/No question and, unless the answer is No, writes the command value to
 // the device with a request of its own (the module's connection parameters) and waits for the
-// answer. A failure goes to the status bar; a Reboot that is not answered is what a restarting
-// device does and is not reported.
+// answer. A successful save says "Configuration saved."; a failure is shown in a message box
+// with the error. A Reboot that is not answered is what a restarting device does: success.
 void RunDeviceCommand(DeviceCommand command, TStatusBar* statusBar);
 
 // The viewer program a table switch names: its characters from the third up to the first "_"
@@ -38,7 +42,7 @@ std::string ViewerPath(const std::string& program, const std::string& programFol
 // Starts the viewer as a process of its own and returns at once; the viewer is not watched.
 // The viewers are installed beside the module, so the module's own folder is looked in first
 // (another folder: `programFolder`). When it cannot be started, "<program> could not be
-// started" goes to the status bar and the result is false.
+// started" goes to the outcome panel and a message box, and the result is false.
 bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,
                  TStatusBar* statusBar);
 bool StartViewer(const std::string& tableSwitch, const QxSettingsTexts& texts,

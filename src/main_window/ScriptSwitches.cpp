@@ -8,6 +8,7 @@
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxMessages.h"
 #include "shell/QxSettingsTexts.h"
+#include "snmp/QxConnectionDoctor.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPSession.h"
 #include "ui/page_form/TConfigForm.h"
@@ -36,6 +37,8 @@ ScriptSwitches ScriptSwitches::Take(std::vector<std::string>& arguments) {
             s.help = true;
         } else if (a == "--catalogue") {
             s.catalogue = true;
+        } else if (a == "--check") {
+            s.check = true;
         } else if (a == "--print" || a == "--open") {
             if (i + 1 >= arguments.size()) {
                 s.error = a + " needs a menu path";
@@ -65,8 +68,42 @@ ScriptSwitches ScriptSwitches::Take(std::vector<std::string>& arguments) {
     return s;
 }
 
+// The whole text of --help, kept here alone: the manual page is made from it.
 const char* ScriptSwitches::HelpText() {
-    return "Switches for scripts and checks:\n"
+    return "usage: ksw524p /I<host> [/v<version>] [/R<read community>] [/W<write community>]\n"
+           "               [/b0] [SNMPv3 switches, after /v3]\n"
+           "\n"
+           "Each argument is one switch: a marker and its value written together (/v3, /Rpublic).\n"
+           "  /I<host>             the device: a host name or a dotted IPv4 address\n"
+           "  /v<version>          0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (default 0)\n"
+           "  /R<community>        read community (default readcm)\n"
+           "  /W<community>        write community (default writecm)\n"
+           "  /b0                  table walks with get-next only, for an agent that mishandles\n"
+           "                       GETBULK\n"
+           "SNMPv3 switches, read only after /v3:\n"
+           "  /t<port>             the agent's UDP port (default 161)\n"
+           "  /m<model>            security model: 3 USM, the one SNMPv3 needs (default 1)\n"
+           "  /n<name>             security (user) name\n"
+           "  /l<level>            security level: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
+           "                       (default 1)\n"
+           "  /a<protocol>         auth protocol: 1 none, 2 HMAC-MD5, 3 HMAC-SHA, 4 HMAC-SHA-224,\n"
+           "                       5 HMAC-SHA-256, 6 HMAC-SHA-384, 7 HMAC-SHA-512 (default 1)\n"
+           "  /A<pass phrase>      auth pass phrase\n"
+           "  /p<protocol>         priv protocol: 1 none, 2 CBC-DES, 4 CFB-AES-128,\n"
+           "                       20 CFB-AES-192, 21 CFB-AES-256 (default 1); 9 CBC-IDEA is\n"
+           "                       refused: no SNMP engine here has it\n"
+           "  /P<pass phrase>      priv pass phrase\n"
+           "  /c<context name>     context name\n"
+           "  /d<engine ID>        context engine ID\n"
+           "The per-device file <address>.cfg, where present, overrides the version, the port\n"
+           "and the SNMPv3 settings.\n"
+           "A later start for the same /I host brings the running window to the front.\n"
+           "\n"
+           "Switches for scripts and checks:\n"
+           "  --check              test the connection the device switches describe (a get of\n"
+           "                       sysDescr and sysUpTime, SNMPv2c first), print what works or\n"
+           "                       what is wrong, exit (0 the device answers, 1 it does not,\n"
+           "                       2 unknown host)\n"
            "  --catalogue          print the menu catalogue as JSON and exit\n"
            "  --print \"<path>\"     read the generated page of that menu entry, print it, exit\n"
            "                       (0 read, 1 a read failed, 2 no generated page there)\n"
@@ -204,14 +241,15 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure, Pri
 
 bool ConnectLikeTheModule(const std::vector<std::string>& arguments,
                           const std::string& programFolder, const std::string& messageFolder,
-                          std::string& addressText) {
+                          std::string& addressText, std::string* unresolvedHost) {
     QxSNMPSession::CreateGlobal("");
     if (!messageFolder.empty()) {
         QxMessages::LoadFolder(messageFolder);
     }
     QxSNMPGlobal& global = SnmpGlobal();
     global.timeout = 200;
-    if (QxCommandLine::Parse(arguments, global) == QxCommandLine::Result::HostError) {
+    if (QxCommandLine::Parse(arguments, global, QxCommandLine::ResolveIPv4, unresolvedHost) ==
+        QxCommandLine::Result::HostError) {
         return false;
     }
     QxSettingsTexts texts;
@@ -244,8 +282,9 @@ int RunPrint(const std::string& menuPath, const std::vector<std::string>& argume
     }
     try {
         PageHost host;
-        if (!ConnectLikeTheModule(arguments, programFolder, {}, host.addressText)) {
-            std::fputs("Error Host Name!\n", stderr);
+        std::string unresolved;
+        if (!ConnectLikeTheModule(arguments, programFolder, {}, host.addressText, &unresolved)) {
+            std::fprintf(stderr, "%s\n", QxCommandLine::HostErrorText(unresolved).c_str());
             return 1;
         }
         std::unique_ptr<TConfigForm> form = BuildPageForm(*entry, host);
@@ -262,4 +301,24 @@ int RunFind(const std::string& words) {
         std::printf("%s\n", TMenuCatalogue::FullPath(*entry).c_str());
     }
     return found.empty() ? 1 : 0;
+}
+
+int RunCheck(const std::vector<std::string>& arguments, const std::string& programFolder) {
+    try {
+        std::string address;
+        std::string unresolved;
+        if (!ConnectLikeTheModule(arguments, programFolder, programFolder + "errMSg/", address,
+                                  &unresolved)) {
+            std::fprintf(stderr, "%s\n", QxCommandLine::HostErrorText(unresolved).c_str());
+            return 2;
+        }
+        const QxSNMPGlobal& global = SnmpGlobal();
+        const QxConnectionDoctor::Result result =
+            QxConnectionDoctor::Check({global.device, global.scope, global.security});
+        std::fprintf(result.Answers() ? stdout : stderr, "%s\n", result.text.c_str());
+        return result.Answers() ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
+    }
 }

@@ -16,6 +16,7 @@ enum class PrintFormat { Tabs, Csv };
 struct ScriptSwitches {
     bool help = false;
     bool catalogue = false;
+    bool check = false;               // test the connection that the device switches describe
     std::optional<std::string> print; // menu path of the page to print
     std::optional<std::string> open;  // menu path of the entry to run once the window shows
     std::optional<std::string> find;  // words of the menu paths to list
@@ -37,10 +38,11 @@ int PrintPageForm(TConfigForm& form, std::string& out, std::string& failure,
 
 // Sets the connection up as the module's start does: the global session, the message files of
 // `messageFolder` (none when empty), the command line and the device's configuration file.
-// False when the host does not resolve; `addressText` gets the device's address text.
+// False when the host does not resolve (its text then in `unresolvedHost`, when given);
+// `addressText` gets the device's address text.
 bool ConnectLikeTheModule(const std::vector<std::string>& arguments,
                           const std::string& programFolder, const std::string& messageFolder,
-                          std::string& addressText);
+                          std::string& addressText, std::string* unresolvedHost = nullptr);
 
 // Reads every page of the form and prints it on standard output, a failure's result line on
 // standard error; the exit status of PrintPageForm.
@@ -54,3 +56,8 @@ int RunPrint(const std::string& menuPath, const std::vector<std::string>& argume
 // `ksw524p --find WORDS`: prints the full menu path of every entry whose path contains all the
 // words (any order, letter case ignored), one a line. Exit status 0, or 1 when none matches.
 int RunFind(const std::string& words);
+
+// `ksw524p --check`: tries the connection the arguments (and the device's configuration file)
+// describe, as the settings dialog's "Test" does, and prints the verdict. Exit status 0 when the
+// device answers, 1 when it does not (the verdict on standard error), 2 for an unknown host.
+int RunCheck(const std::vector<std::string>& arguments, const std::string& programFolder);

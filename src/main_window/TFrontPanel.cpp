@@ -7,6 +7,8 @@
 #include "main_window/DeviceStatusText.h"
 #include "main_window/FrontPanelPicture.h"
 #include "shell/QxError.h"
+#include "shell/QxMessages.h"
+#include "snmp/NetSnmpStatus.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TControl.h"
 #include "ui/toolkit/TLabel.h"
@@ -19,9 +21,11 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTime>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <thread>
@@ -69,6 +73,17 @@ constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5";
 constexpr const char* SysUpTimeOid = "1.3.6.1.2.1.1.3";
 constexpr int StatusPanelWidth = 440;
 constexpr int LedStatusTimeout = 300; // hundredths: 3 s
+// LEDs of a device that does not answer: grey, a look no LED state has.
+constexpr TColor UnknownLedColour = 0x808080;
+
+// "hh:mm:ss AM" on the 12-hour clock, as the report lines write their time.
+std::string ClockText(const QTime& time) {
+    char text[16];
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d %s", hour12, time.minute(), time.second(),
+                  time.hour() < 12 ? "AM" : "PM");
+    return text;
+}
 
 TColor LedWindowColor() {
     QColor c = QColor::fromRgb(FrontPanelLedWindowRgb);
@@ -254,11 +269,32 @@ void TFrontPanel::SetUpFrontPanel() {
         }
     };
 
-    // 8. Polling, every 3 s, with the LED status reported in panel 0 of the status bar.
+    // 8. Polling, every 3 s, with the LED status reported in panel 0 of the status bar. While
+    // the device does not answer, the LEDs look unknown and panel 0 says since when; its next
+    // answer brings the picture back.
     ledStatus_->request.vars.name = " Led Status";
     if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
         ledStatus_->SetReportTarget(statusBar_->Panel(0));
     }
+    for (QxSNMPRequest2Leds* binding : {ledStatus_.get(), modeLed_.get(), poeLeds_.get()}) {
+        binding->unknownColour = UnknownLedColour;
+    }
+    lastAnswer_ = QTime::currentTime();
+    ledStatus_->onGetComplete = [this, previous = ledStatus_->onGetComplete](
+                                    QxSNMPRequest2Controls& binding, const QxSNMPError& result) {
+        if (previous) {
+            previous(binding, result);
+        }
+        if (result.code == 0) {
+            lastAnswer_ = QTime::currentTime();
+            silent_ = false;
+        } else if (result.code == QxMessages::MapStatus(NetSnmpStatus::TimedOut).code) {
+            silent_ = true;
+            if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+                statusBar_->Panel(0)->SetText(SilenceText());
+            }
+        }
+    };
     ledStatus_->StartPolling(PollInterval);
     modeLed_->StartPolling(PollInterval);
     if (poe) {
@@ -297,6 +333,12 @@ void TFrontPanel::ShowPortHints(bool answered) {
             mode);
         led.shape->SetShowHint(true);
     }
+}
+
+std::string TFrontPanel::SilenceText() const {
+    const std::string address =
+        ledStatus_ ? ledStatus_->request.device.address : std::string("the device");
+    return "No answer from " + address + " since " + ClockText(lastAnswer_);
 }
 
 bool TFrontPanel::PoeMode() const {

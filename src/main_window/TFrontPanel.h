@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTime>
 
 #include <memory>
 #include <string>
@@ -45,6 +46,11 @@ public:
     // stay until Stop. Used when the program ends.
     void StopPolling();
 
+    // Whether the last LED poll went unanswered; panel 0 then reads SilenceText().
+    bool Silent() const { return silent_; }
+    // "No answer from <address> since <time of the last answer, or of the start>".
+    std::string SilenceText() const;
+
     bool PoeMode() const;
     std::string StatusModeText() const;
     std::string RmonStateText() const;
@@ -84,4 +90,6 @@ private:
     std::unique_ptr<QxSNMPRequest2Leds> poeLeds_;
     std::unique_ptr<QxSNMPRequest2Edits> rmon_;
     std::unique_ptr<QxSNMPRequest2Edits> stp_;
+    QTime lastAnswer_;
+    bool silent_ = false;
 };

@@ -4,8 +4,9 @@
 #include "forms/monitor/stp/TSTP_Info.h"
 #include "main_window/HandMadeForms.h"
 #include "main_window/DeviceCommands.h"
-#include "main_window/TFrontPanel.h"
 #include "main_window/TEntrySearch.h"
+#include "main_window/TFrontPanel.h"
+#include "main_window/THelpForm.h"
 #include "main_window/TMenuCatalogue.h"
 #include "main_window/catalogue/PageOpener.h"
 #include "shell/QxCommandLine.h"
@@ -18,8 +19,11 @@
 #include "ui/toolkit/TScrollBox.h"
 #include "ui/toolkit/TStatusBar.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QShortcut>
 
+#include <cstdio>
 #include <exception>
 
 namespace {
@@ -30,6 +34,8 @@ constexpr const char* SnmpV3Entries[] = {"Engine", "MPD",           "TARGET",   
 
 constexpr int Panel1Width = 925;
 constexpr int Panel1Height = 139;
+constexpr int StatusPollWidth = 440;
+constexpr int OutcomeWidth = 180;
 
 } // namespace
 
@@ -50,6 +56,10 @@ TMainForm::TMainForm(std::vector<std::string> arguments, std::string programFold
     BuildFrontPanelArea();
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
             [this] { FindEntry(); });
+    // F1 in any window opens the guide at that window's topic; here, its first page.
+    TForm::OnHelp = [folder = programFolder_](const std::string& topic) {
+        THelpForm::Open(topic, folder);
+    };
     OnCloseQuery = [this] { return FormCloseQuery(); };
     OnClose = [this] { BeginExit(); };
     FormCreate();
@@ -137,8 +147,10 @@ void TMainForm::RunEntry(const PageDefinition& entry) {
             // The window starts from the spanning-tree version the device runs now.
             frontPanel_->ReadSpanningTree();
             TSTP_Info stp(this, frontPanel_->StpTextControl());
+            stp.SetHelpTopic(TMenuCatalogue::FullPath(entry));
             stp.ShowModal();
         } else if (std::unique_ptr<TForm> form = CreateHandMadeForm(target, this)) {
+            form->SetHelpTopic(TMenuCatalogue::FullPath(entry));
             if (entry.captionPrefix != nullptr) {
                 form->SetCaption(entry.captionPrefix + settingsTexts_.address);
             }
@@ -179,11 +191,17 @@ void TMainForm::FindEntry() {
 }
 
 void TMainForm::SNMPConfigure1Click() {
-    TfrmConfigSNMP::Running running{programFolder_, settingsTexts_.address,
-                                    settingsTexts_.version, settingsTexts_.securityName};
+    TfrmConfigSNMP::Running running{programFolder_,
+                                    settingsTexts_.address,
+                                    settingsTexts_.version,
+                                    settingsTexts_.securityName,
+                                    settingsTexts_.readCommunity,
+                                    settingsTexts_.writeCommunity};
     bool modified = false;
     {
-        TfrmConfigSNMP dialog(this, running, storedTexts_);
+        // The dialog shows the per-device file as it is on disk now.
+        TfrmConfigSNMP dialog(this, running);
+        dialog.SetHelpTopic("SNMP V3 / SNMP Configure");
         dialog.ShowModal();
         modified = dialog.VersionModified();
     }
@@ -203,7 +221,12 @@ void TMainForm::BuildFrontPanelArea() {
     panel1_->SetBevelOuter(bvLowered);
     statusBar1_ = new TStatusBar(panel1_);
     statusBar1_->SetName("StatusBar1");
-    statusBar1_->AddPanel(50);
+    // Panel 0 carries the front panel's poll report; the outcome panel after it the outcomes of
+    // the user's own actions, which the poll never overwrites; the front panel adds the device
+    // panel after them (the rest of the width).
+    statusBar1_->AddPanel(StatusPollWidth);
+    statusBar1_->AddPanel(OutcomeWidth);
+    static_assert(OutcomePanel == 1);
     scrollBox1_ = new TScrollBox(panel1_);
     scrollBox1_->SetName("ScrollBox1");
     scrollBox1_->SetAutoScroll(false);
@@ -240,21 +263,31 @@ void TMainForm::FormCreate() {
             Application().Terminate();
         }
 
-        if (QxCommandLine::Parse(arguments_, global) == QxCommandLine::Result::HostError) {
-            ShowMessage("Error Host Name!", this);
-            Application().Terminate();
+        std::string unresolved;
+        if (QxCommandLine::Parse(arguments_, global, QxCommandLine::ResolveIPv4, &unresolved) ==
+            QxCommandLine::Result::HostError) {
+            // Said on standard error too, for the script or suite that started the module; the
+            // program ends with a failure status.
+            const std::string text = QxCommandLine::HostErrorText(unresolved);
+            std::fprintf(stderr, "ksw524p: %s\n", text.c_str());
+            ShowMessage(text, this);
+            Application().Terminate(1);
             return;
         }
         settingsTexts_.FromGlobal(global);
 
         if (std::optional<std::string> path =
                 QxDeviceConfig::Locate(suiteMode_, programFolder_, global.device.address)) {
-            if (QxDeviceConfig::Read(*path, global, settingsTexts_)) {
-                storedTexts_ = settingsTexts_;
-            }
+            QxDeviceConfig::Read(*path, global, settingsTexts_);
         }
 
         if (withDevice_) {
+            // The window shows at once, saying what it waits for: a silent device holds the
+            // first reads for their whole time-out.
+            SetCaption(std::string(ModelCaption) + " : " + global.device.address);
+            statusBar1_->Panel(0)->SetText("Connecting to " + global.device.address + "...");
+            show();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             frontPanel_->SetUpFrontPanel();
         }
 

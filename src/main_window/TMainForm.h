@@ -74,8 +74,6 @@ private:
     std::unique_ptr<TFrontPanel> frontPanel_;
     bool withDevice_ = true;
     QxSettingsTexts settingsTexts_;
-    // The settings read from the per-device file at start-up; none without a file.
-    std::optional<QxSettingsTexts> storedTexts_;
     bool suiteMode_ = false;
     bool exiting_ = false;
 };

@@ -96,6 +96,20 @@ void TMenuCatalogue::Build(TMainMenu& menu,
             wire(*leaf, entry);
         }
     }
+    // Each menu of the bar opens with Alt and a letter of its own: the first of its caption
+    // that no earlier menu took.
+    std::string taken;
+    for (int i = 0; i < menu.Count(); ++i) {
+        TMenuItem& bar = *menu.Item(i);
+        for (char c : bar.Caption()) {
+            const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (std::isalnum(static_cast<unsigned char>(c)) && taken.find(letter) == taken.npos) {
+                taken += letter;
+                bar.SetMnemonic(c);
+                break;
+            }
+        }
+    }
 }
 
 std::string TMenuCatalogue::ItemName(const PageDefinition& entry) {

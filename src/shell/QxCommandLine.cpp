@@ -118,8 +118,12 @@ std::string QxCommandLine::InstanceHost(const std::vector<std::string>& args) {
     return host;
 }
 
+std::string QxCommandLine::HostErrorText(const std::string& host) {
+    return "Error Host Name! \"" + host + "\" is not a known host name or IPv4 address.";
+}
+
 QxCommandLine::Result QxCommandLine::Parse(const std::vector<std::string>& args, QxSNMPGlobal& g,
-                                           const Resolver& resolve) {
+                                           const Resolver& resolve, std::string* unresolvedHost) {
     for (const std::string& arg : args) {
         const Marker* found = nullptr;
         size_t at = 0;
@@ -141,6 +145,9 @@ QxCommandLine::Result QxCommandLine::Parse(const std::vector<std::string>& args,
         case Switch::Host: {
             std::optional<std::string> address = resolve(value);
             if (!address) {
+                if (unresolvedHost != nullptr) {
+                    *unresolvedHost = value;
+                }
                 return Result::HostError;
             }
             g.device.address = *address;

@@ -19,9 +19,13 @@ public:
     // Applies the switches to the connection record in argument order. "/b0" (an addition of
     // this module, tried after every other marker) keeps table walks on get-next. Stops with
     // HostError at a "/I" host that does not resolve; raises QxError for an integer switch whose
-    // value is not an integer.
+    // value is not an integer. With HostError, `unresolvedHost` (when given) gets the host text.
     static Result Parse(const std::vector<std::string>& args, QxSNMPGlobal& global,
-                        const Resolver& resolve = ResolveIPv4);
+                        const Resolver& resolve = ResolveIPv4,
+                        std::string* unresolvedHost = nullptr);
+
+    // The message for a host that does not resolve, naming it.
+    static std::string HostErrorText(const std::string& host);
 
     // The host text of the last argument that begins with "/I" and is longer than it, taken
     // literally; empty when there is none.

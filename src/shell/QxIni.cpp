@@ -3,6 +3,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -24,56 +25,69 @@ std::string Trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return text;
 }
 
 } // namespace
 
-std::string QxIni::ReadString(const std::string& section, const std::string& key,
-                              const std::string& defaultValue) const {
-    std::ifstream file(fileName_, std::ios::binary);
-    if (!file) {
-        return defaultValue;
+const QxIni::Index& QxIni::Read() const {
+    if (index_) {
+        return *index_;
     }
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    bool inSection = false;
+    auto index = std::make_shared<Index>();
+    std::ifstream file(fileName_, std::ios::binary);
+    std::string content;
+    if (file) {
+        content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    std::map<std::string, std::string>* section = nullptr;
     size_t pos = 0;
     while (pos <= content.size()) {
         size_t end = content.find('\n', pos);
         if (end == std::string::npos) {
             end = content.size();
         }
-        std::string line = content.substr(pos, end - pos);
-        pos = end + 1;
         // A line's own text ends at a NUL byte.
-        std::string text = line.substr(0, line.find('\0'));
-        std::string trimmed = Trim(text);
+        const std::string_view line(content.data() + pos, end - pos);
+        pos = end + 1;
+        const std::string text(line.substr(0, line.find('\0')));
+        const std::string trimmed = Trim(text);
         if (!trimmed.empty() && trimmed.front() == '[') {
             size_t close = trimmed.find(']');
             std::string name =
                 trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-            inSection = EqualNoCase(Trim(name), section);
+            section = &(*index)[Lower(Trim(name))];
             continue;
         }
-        if (!inSection) {
+        if (section == nullptr) {
             continue;
         }
         size_t equals = text.find('=');
-        if (equals == std::string::npos || !EqualNoCase(Trim(text.substr(0, equals)), key)) {
+        if (equals == std::string::npos) {
             continue;
         }
-        std::string value = Trim(text.substr(equals + 1).substr(0, ValueLimit));
-        return value.empty() ? defaultValue : value;
+        // The first line of a key counts, as a reader that searches from the top finds it.
+        section->emplace(Lower(Trim(text.substr(0, equals))),
+                         Trim(text.substr(equals + 1).substr(0, ValueLimit)));
     }
-    return defaultValue;
+    index_ = std::move(index);
+    return *index_;
+}
+
+std::string QxIni::ReadString(const std::string& section, const std::string& key,
+                              const std::string& defaultValue) const {
+    const Index& index = Read();
+    auto s = index.find(Lower(section));
+    if (s == index.end()) {
+        return defaultValue;
+    }
+    auto k = s->second.find(Lower(key));
+    if (k == s->second.end() || k->second.empty()) {
+        return defaultValue;
+    }
+    return k->second;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 
 // Reads values of an INI-style file whose lines may end in a NUL byte before the line break, as
-// the per-device configuration files do. A value object holding just the file name.
+// the per-device configuration files do. A value object holding the file name; the file is read
+// once, at the first ReadString, and every later ReadString of the same object looks its key up
+// in what that read found.
 class QxIni {
 public:
     explicit QxIni(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -18,5 +22,10 @@ public:
     const std::string& FileName() const { return fileName_; }
 
 private:
+    // Lower-case section name -> lower-case key -> the key's first value in that section.
+    using Index = std::map<std::string, std::map<std::string, std::string>>;
+    const Index& Read() const;
+
     std::string fileName_;
+    mutable std::shared_ptr<const Index> index_;
 };

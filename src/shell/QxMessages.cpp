@@ -1,6 +1,13 @@
 #include "shell/QxMessages.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -252,15 +259,44 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 // continues in the next piece; a character is never cut), each piece still carrying its line
 // terminator.
 std::optional<std::vector<std::string>> ReadPieces(const std::string& path) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
+    // Opened without blocking, so that a FIFO or a device never holds the start-up; only a
+    // regular file of at most MaxFileSize is read. A missing file is silent, anything else
+    // that is skipped says so on standard error.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            std::fprintf(stderr, "ksw524p: message file %s skipped: %s\n", path.c_str(),
+                         std::strerror(errno));
+        }
         return std::nullopt;
+    }
+    std::unique_ptr<FILE, int (*)(FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fprintf(stderr, "ksw524p: message file %s skipped: not a regular file\n",
+                     path.c_str());
+        return std::nullopt;
+    }
+    const auto tooLarge = [&path] {
+        std::fprintf(stderr, "ksw524p: message file %s skipped: larger than %zu bytes\n",
+                     path.c_str(), QxMessages::MaxFileSize);
+        return std::nullopt;
+    };
+    if (static_cast<std::uintmax_t>(info.st_size) > QxMessages::MaxFileSize) {
+        return tooLarge();
     }
     std::string bytes;
     char buffer[4096];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         bytes.append(buffer, n);
+        if (bytes.size() > QxMessages::MaxFileSize) {
+            return tooLarge(); // the file grew while it was read
+        }
     }
     if (std::ferror(file.get())) {
         return std::nullopt;

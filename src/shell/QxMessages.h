@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,12 +24,17 @@ public:
         std::string text;
     };
 
+    // The largest message file that is read; a larger one is skipped.
+    static constexpr std::size_t MaxFileSize = 1024 * 1024;
+
     // File name of a table inside the "errMSg/" folder.
     static const char* FileName(int table);
 
     // Replaces a table by the non-blank lines of a file, read as UTF-8 when it is valid UTF-8
     // and as Windows-1252 otherwise. A missing, unreadable or blank file leaves the table as it
-    // was; nothing is reported. Returns whether the table was replaced.
+    // was. Only a regular file of at most MaxFileSize bytes is read; any other file that
+    // exists (a FIFO, a device, a folder, a larger file) is skipped with a line on standard
+    // error. Returns whether the table was replaced.
     static bool Load(int table, const std::string& path);
 
     // Loads the seven files from a folder (ending in "/" or empty), in the fixed order.

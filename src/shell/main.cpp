@@ -19,30 +19,10 @@
 
 #include <QByteArray>
 
-namespace {
-
-constexpr const char* Usage =
-    "usage: ksw524p /I<host> [/v<version>] [/R<read community>] [/W<write community>]\n"
-    "               [/b0] [SNMPv3 switches, after /v3:]\n"
-    "               [/t<port>] [/c<context name>] [/d<context engine ID>] [/m<security model>]\n"
-    "               [/l<security level>] [/n<security name>] [/A<auth pass phrase>]\n"
-    "               [/P<priv pass phrase>] [/a<auth protocol>] [/p<priv protocol>]\n"
-    "  /v  0 SNMPv1, 1 SNMPv2c, 3 SNMPv3\n"
-    "  /l  1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
-    "  /a  1 none, 2 HMAC-MD5, 3 HMAC-SHA, 4 HMAC-SHA-224, 5 HMAC-SHA-256, 6 HMAC-SHA-384,\n"
-    "      7 HMAC-SHA-512\n"
-    "  /p  1 none, 2 CBC-DES, 4 CFB-AES-128, 20 CFB-AES-192, 21 CFB-AES-256\n"
-    "      (9 CBC-IDEA is refused: no SNMP engine here has it)\n"
-    "  /b0 table walks with get-next only, for an agent that mishandles GETBULK\n"
-    "A later start for the same /I host brings the running window to the front.\n";
-
-} // namespace
-
 int main(int argc, char** argv) {
     std::vector<std::string> given(argv + 1, argv + argc);
     const ScriptSwitches switches = ScriptSwitches::Take(given);
     if (switches.help) {
-        std::fputs(Usage, stdout);
         std::fputs(ScriptSwitches::HelpText(), stdout);
         return 0;
     }
@@ -58,8 +38,8 @@ int main(int argc, char** argv) {
         std::fputs("\n", stdout);
         return 0;
     }
-    if (switches.print) {
-        // The page is read and printed without a window on the screen.
+    if (switches.print || switches.check) {
+        // The page is read and printed, or the connection tested, without a window.
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
     // The module's own command line, without the switches above.
@@ -74,6 +54,9 @@ int main(int argc, char** argv) {
     TApplication app(keptArgc, keptArgv.data());
     if (switches.print) {
         return RunPrint(*switches.print, app.Arguments(), app.ExeFolder(), switches.format);
+    }
+    if (switches.check) {
+        return RunCheck(app.Arguments(), app.ExeFolder());
     }
     try {
         // The title is claimed before any window exists: of two starts for the same host,

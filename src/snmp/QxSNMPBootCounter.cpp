@@ -150,8 +150,14 @@ std::uint32_t QxSNMPBootCounter::Advance(const std::string& folder) {
     const std::string path = JoinPath(folder, FileName);
     std::uint32_t counter = 0;
     int status = Load(path, EngineId, counter);
-    if (status != Found && status != NoEntry && status != CannotOpen) {
-        throw QxError::Framework(7);
+    if (status == BadEntry) {
+        // A damaged line would otherwise stop every later start; the engine starts counting
+        // afresh and the file gets a good line in its place.
+        std::fprintf(stderr,
+                     "ksw524p: the SNMP engine boots counter in %s is damaged; "
+                     "it starts again from 1\n",
+                     path.c_str());
+        counter = 0;
     }
     if (counter < MaxCount) {
         ++counter;

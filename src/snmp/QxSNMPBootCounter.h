@@ -32,7 +32,8 @@ public:
     static int Save(const std::string& path, const std::string& engineId, std::uint32_t counter);
 
     // One start of the program: reads the counter of our engine from the file in `folder`,
-    // increases it and saves it. Returns the increased counter. Raises framework error -507
-    // when the file cannot be read as a counter file and -508 when it cannot be saved.
+    // increases it and saves it. Returns the increased counter. A damaged line of our engine is
+    // replaced by a fresh counter (1), with a line on standard error; a file that cannot be
+    // read counts as 0. Raises framework error -508 when the counter cannot be saved.
     static std::uint32_t Advance(const std::string& folder);
 };

@@ -50,10 +50,10 @@ public:
 
     // Creates the global session once: prepares the SNMP engine (framework error -506 when it
     // cannot), advances the local engine's boot counter in the file "QxSNMP_PP_BootCounter" of
-    // `bootCounterFolder` ("" = current folder; -507 when the file cannot be read as a counter
-    // file, -508 when it cannot be saved), resets SnmpGlobal()'s parameters (time-out 100) and
-    // starts its pump. A second call after a success does nothing; after a failure nothing is
-    // kept and a later call tries again.
+    // `bootCounterFolder` ("" = current folder; a damaged counter starts afresh with a line on
+    // standard error; -508 when it cannot be saved), resets SnmpGlobal()'s parameters (time-out
+    // 100) and starts its pump. A second call after a success does nothing; after a failure nothing
+    // is kept and a later call tries again.
     static void CreateGlobal(const std::string& bootCounterFolder);
     static QxSNMPSession* Global(); // nullptr before creation
 

@@ -2,6 +2,7 @@
 
 #include "main_window/ScriptSwitches.h"
 #include "main_window/catalogue/PageOpener.h"
+#include "shell/QxCommandLine.h"
 #include "ui/page_form/TConfigForm.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TMessageBox.h"
@@ -51,9 +52,10 @@ int RunViewer(const std::vector<std::string>& arguments, const std::string& prog
         // the viewer, which then talks to the device exactly as the module does (the port and
         // the version of SNMPv1 and SNMPv2c devices come from that file only).
         PageHost host;
+        std::string unresolved;
         if (!ConnectLikeTheModule(ConnectionArguments(arguments), programFolder,
-                                  programFolder + "errMSg/", host.addressText)) {
-            Tell(print, "Error Host Name!");
+                                  programFolder + "errMSg/", host.addressText, &unresolved)) {
+            Tell(print, QxCommandLine::HostErrorText(unresolved));
             return 1;
         }
         std::unique_ptr<TConfigForm> form = BuildPageForm(*entry, host);

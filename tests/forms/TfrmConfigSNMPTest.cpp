@@ -1,22 +1,28 @@
+#include "AgentTarget.h"
+#include "TestAgent.h"
 #include "UiTestSupport.h"
 #include "forms/config/TfrmConfigSNMP.h"
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxSettingsTexts.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "ui/toolkit/TButton.h"
+#include "ui/toolkit/TCheckBox.h"
 #include "ui/toolkit/TComboBox.h"
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TLabel.h"
 #include "ui/toolkit/TRadioGroup.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -102,7 +108,7 @@ std::string ValueOf(const std::string& bytes, const std::string& key) {
 TEST_F(ConfigSNMP, OpensWithTheDefaultsAndTheVersionThreeFieldsGreyed) {
     auto form = Make();
     EXPECT_EQ(form->Caption(), "Device SNMP Configure");
-    EXPECT_EQ(form->ClientWidth(), 482);
+    EXPECT_GE(form->ClientWidth(), 482); // wider where the labels need it
     EXPECT_EQ(form->ClientHeight(), 203);
     EXPECT_EQ(form->lblIP->Caption(), Address);
     EXPECT_EQ(form->edtPort->Text(), "161");
@@ -385,6 +391,134 @@ TEST_F(ConfigSNMP, StoredVersionTwoSettingsShowTheRunningCommunities) {
     EXPECT_EQ(form->cbxPrivProtocol->ItemIndex(), 2);
     EXPECT_FALSE(form->cbxSecurityName->Enabled());
     EXPECT_TRUE(form->edtAuthPass->ReadOnly());
+}
+
+// The dialog shows the file as it is on disk each time it opens, whatever the module started
+// with; an OK that changes nothing leaves the file byte for byte as it was.
+TEST_F(ConfigSNMP, EachOpeningShowsTheFileOnDiskAndAnUnchangedOkKeepsItsBytes) {
+    {
+        auto first = Make("1"); // the module runs SNMPv2c
+        first->rgpSNMPVersion->Click(0);
+        first->btnOk->Click();
+        ASSERT_EQ(first->ModalResult(), mrOk);
+        EXPECT_TRUE(first->VersionModified());
+    }
+    ASSERT_EQ(ValueOf(CfgBytes(), "Version"), "0");
+    const std::string written = CfgBytes();
+    // The time of writing must not be what keeps the bytes equal.
+    QTest::qWait(1100);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        auto form = Make("1");
+        EXPECT_EQ(form->rgpSNMPVersion->ItemIndex(), 0);
+        form->btnOk->Click();
+        ASSERT_EQ(form->ModalResult(), mrOk);
+        EXPECT_TRUE(form->VersionModified());
+        EXPECT_EQ(CfgBytes(), written);
+    }
+
+    // A file written by hand, without the NUL bytes, is kept as well.
+    const std::string byHand = "[Program Information]\r\nAgentPort=1161\r\nVersion=3\r\n"
+                               "SecurityName=SHA_User\r\nAuthProtocol=2\r\nSecurityLevel=1\r\n"
+                               "PrivProtocol=0\r\nAuthPassword=shauserpass\r\n"
+                               "GetCommStr=ctx\r\nContextName=ctx\r\nSetCommStr=wc\r\n";
+    std::ofstream(CfgPath(), std::ios::binary) << byHand;
+    {
+        auto form = Make("3", "SHA_User");
+        EXPECT_EQ(form->rgpSNMPVersion->ItemIndex(), 2);
+        EXPECT_EQ(form->edtPort->Text(), "1161");
+        EXPECT_EQ(form->cbxSecurityName->Text(), "SHA_User");
+        EXPECT_EQ(form->cbxAuthProtocol->ItemIndex(), 2);
+        EXPECT_EQ(form->edtAuthPass->Text(), "shauserpass");
+        EXPECT_EQ(form->edtContext->Text(), "ctx");
+        EXPECT_EQ(form->edtCommunity->Text(), "wc");
+        form->btnOk->Click();
+        ASSERT_EQ(form->ModalResult(), mrOk);
+        EXPECT_FALSE(form->VersionModified());
+        EXPECT_EQ(CfgBytes(), byHand);
+    }
+    // A change is written, and keeps everything else.
+    auto form = Make("3", "SHA_User");
+    form->edtPort->SetText("2161");
+    form->btnOk->Click();
+    ASSERT_EQ(form->ModalResult(), mrOk);
+    const std::string after = CfgBytes();
+    EXPECT_EQ(ValueOf(after, "AgentPort"), "2161");
+    EXPECT_EQ(ValueOf(after, "SecurityName"), "SHA_User");
+    EXPECT_EQ(ValueOf(after, "AuthProtocol"), "2");
+    EXPECT_EQ(ValueOf(after, "SetCommStr"), "wc");
+}
+
+TEST_F(ConfigSNMP, PassPhrasesAreMaskedUntilShown) {
+    auto form = Make("3");
+    FillV3(*form);
+    for (TEdit* edit : {form->edtAuthPass, form->edtPrivPass}) {
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << edit->Name();
+    }
+    EXPECT_EQ(form->edtContext->echoMode(), QLineEdit::Normal);
+    form->chkShowPass->Click();
+    for (TEdit* edit : {form->edtAuthPass, form->edtPrivPass}) {
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal) << edit->Name();
+    }
+    form->chkShowPass->Click();
+    EXPECT_EQ(form->edtAuthPass->echoMode(), QLineEdit::Password);
+    // Masking changes nothing of what is written.
+    form->btnOk->Click();
+    EXPECT_EQ(ValueOf(CfgBytes(), "AuthPassword"), "authpass1");
+}
+
+// "Test" tries what the dialog shows against the device at once and says what is wrong.
+TEST_F(ConfigSNMP, TestSaysWhetherTheSettingsWork) {
+    EnsureTestSession();
+    TestAgent sim(TestAgent::Kind::Simulator);
+    const std::string port = std::to_string(sim.Port());
+    struct Row {
+        const char* name;
+        std::function<void(TfrmConfigSNMP&)> fill;
+        TMsgIcon icon;
+        const char* says;
+    };
+    const auto v3 = [](const char* authPass) {
+        return [authPass](TfrmConfigSNMP& f) {
+            FillV3(f);
+            f.edtAuthPass->SetText(authPass);
+            f.edtPrivPass->SetText("md5despriv1");
+            f.edtContext->SetText("");
+            f.edtContextEngine->SetText("");
+        };
+    };
+    const Row rows[] = {
+        {"SNMPv2c", [](TfrmConfigSNMP& f) { f.rgpSNMPVersion->Click(1); }, miInformation,
+         "answers SNMPv2c"},
+        {"wrong community",
+         [](TfrmConfigSNMP& f) {
+             f.rgpSNMPVersion->Click(1);
+             f.edtContext->SetText("nope");
+         },
+         miWarning, "a wrong read community"},
+        {"SNMPv3", v3("md5despass1"), miInformation, "answers SNMPv3"},
+        {"wrong auth pass phrase", v3("not-the-pass"), miWarning, "authentication pass phrase"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TfrmConfigSNMP form(
+            nullptr, TfrmConfigSNMP::Running{folder_, "127.0.0.1", "1", "", "readcm", "writecm"});
+        row.fill(form);
+        form.edtPort->SetText(port);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        form.btnTest->Click();
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        const MessageScript::Entry& box = MessageScript::Log()[0];
+        EXPECT_EQ(box.icon, row.icon) << box.text;
+        EXPECT_NE(box.text.find(row.says), std::string::npos) << box.text;
+        if (row.icon == miInformation) {
+            EXPECT_NE(box.text.find("Up time: "), std::string::npos) << box.text;
+        }
+        EXPECT_EQ(form.ModalResult(), mrNone);
+        EXPECT_FALSE(std::filesystem::exists(folder_ + "127.0.0.1.cfg")) << "Test writes nothing";
+    }
+    MessageScript::Clear();
 }
 
 TEST_F(ConfigSNMP, PortOutsideTheRangeIsRefused) {

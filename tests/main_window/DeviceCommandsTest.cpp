@@ -42,12 +42,14 @@ protected:
         form_ = std::make_unique<TForm>(nullptr);
         bar_ = new TStatusBar(form_.get());
         bar_->AddPanel(200);
+        bar_->AddPanel(200);
     }
     void TearDown() override {
         form_.reset();
         UiTest::TearDown();
     }
     std::string Panel0() const { return bar_->Panel(0)->Text(); }
+    std::string Outcome() const { return bar_->Panel(OutcomePanel)->Text(); }
 
     std::unique_ptr<TForm> form_;
     TStatusBar* bar_ = nullptr;
@@ -125,6 +127,8 @@ TEST_F(DeviceCommandTest, AskTheirQuestionAndSendOnlyWhenNotAnsweredNo) {
         EXPECT_EQ(box.buttons, mbYesNo);
         EXPECT_EQ(SetRequests(*sim_) - before, c.sets);
         EXPECT_EQ(Panel0(), "");
+        // The save that was sent says so where the LED poll does not write.
+        EXPECT_EQ(Outcome(), c.sets == 1 ? "Configuration saved." : "");
     }
     // The Yes wrote the save command, and the device reports the save as done.
     std::map<std::string, std::string> values = Read(*sim_);
@@ -133,21 +137,29 @@ TEST_F(DeviceCommandTest, AskTheirQuestionAndSendOnlyWhenNotAnsweredNo) {
     EXPECT_EQ(values[RebootOid], "2");
 }
 
-TEST_F(DeviceCommandTest, FailuresGoToTheStatusBarButARebootsSilenceDoesNot) {
+// A failure is shown in a message box with the error, and stays in the outcome panel; panel 0
+// is left to the LED poll. A reboot that is not answered is a device restarting.
+TEST_F(DeviceCommandTest, FailuresAreShownInABoxButARebootsSilenceIsNot) {
     enum class Device { Silent, ReadOnlyCommunity };
     struct Case {
         DeviceCommand command;
         Device device;
         const char* name;
-        const char* panel; // what panel 0 shows afterwards
+        const char* box;     // the error box's text; none: no box
+        const char* outcome; // the outcome panel afterwards
     };
     const Case cases[] = {
-        {DeviceCommand::Save, Device::Silent, "save, silent", "SNMP request timed out!"},
-        {DeviceCommand::Reboot, Device::Silent, "reboot, silent", "before"},
+        {DeviceCommand::Save, Device::Silent, "save, silent",
+         "The configuration was not saved: SNMP request timed out!",
+         "The configuration was not saved."},
+        {DeviceCommand::Reboot, Device::Silent, "reboot, silent", nullptr,
+         "The device is rebooting."},
         {DeviceCommand::Save, Device::ReadOnlyCommunity, "save, refused",
-         "Cannot access variable, No Access!"},
+         "The configuration was not saved: Cannot access variable, No Access!",
+         "The configuration was not saved."},
         {DeviceCommand::Reboot, Device::ReadOnlyCommunity, "reboot, refused",
-         "Cannot access variable, No Access!"},
+         "The reboot command failed: Cannot access variable, No Access!",
+         "The device was not rebooted."},
     };
     const int silentPort = FreeUdpPort();
     for (const Case& c : cases) {
@@ -159,10 +171,20 @@ TEST_F(DeviceCommandTest, FailuresGoToTheStatusBarButARebootsSilenceDoesNot) {
             SnmpGlobal().security.writeCommunity = "readcm";
         }
         bar_->Panel(0)->SetText("before");
+        MessageScript::Clear();
         MessageScript::Push(mrYes);
+        MessageScript::Push(mrOk);
         RunDeviceCommand(c.command, bar_);
-        EXPECT_EQ(Panel0(), c.panel);
+        EXPECT_EQ(Panel0(), "before");
+        EXPECT_EQ(Outcome(), c.outcome);
+        ASSERT_EQ(MessageScript::Log().size(), c.box != nullptr ? 2u : 1u);
+        if (c.box != nullptr) {
+            const MessageScript::Entry& box = MessageScript::Log()[1];
+            EXPECT_EQ(box.text, c.box);
+            EXPECT_EQ(box.buttons, mbOK);
+        }
     }
+    MessageScript::Clear();
     // Nothing was written by the refused commands.
     std::map<std::string, std::string> values = Read(*sim_);
     EXPECT_EQ(values[RebootOid], "2");
@@ -307,9 +329,15 @@ TEST_F(ViewerStart, AProgramThatCannotBeStartedIsReported) {
     };
     for (const auto& [tableSwitch, text] : cases) {
         bar_->Panel(0)->SetText("");
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
         EXPECT_FALSE(StartViewer(tableSwitch, Settings("1"), bar_)) << tableSwitch;
-        EXPECT_EQ(Panel0(), text);
+        EXPECT_EQ(Panel0(), "");
+        EXPECT_EQ(Outcome(), text);
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        EXPECT_EQ(MessageScript::Log()[0].text.rfind(text, 0), 0u) << MessageScript::Log()[0].text;
     }
+    MessageScript::Clear();
 }
 
 TEST_F(ViewerStart, TheProgramInTheModulesFolderComesBeforeTheSearchPath) {

@@ -184,6 +184,35 @@ TEST_F(PrintTest, FailuresAndUnknownPaths) {
     EXPECT_NE(silent.err.find("Get: "), std::string::npos) << silent.err;
 }
 
+// --check tries the connection the device switches describe: exit 0 and the device's
+// description when it answers, else what is wrong.
+TEST_F(PrintTest, CheckTestsTheConnection) {
+    const std::string port = "/t" + std::to_string(sim_->Port());
+    const struct {
+        std::vector<std::string> switches;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{"/I127.0.0.1", "/v3", port, "/m3", "/l3", "/nMD5_DES_User", "/a2", "/Amd5despass1", "/p2",
+          "/Pmd5despriv1"},
+         0,
+         "answers SNMPv3.\nDescription: "},
+        {{"/I127.0.0.1", "/Rpublic", "/v3", port, "/m3", "/l2", "/nMD5_User", "/a2",
+          "/Awrong-pass"},
+         1,
+         "authentication pass phrase"},
+        {{"/I127.0.0.1", "/v3", port, "/l1", "/nnoAuthUser"}, 1, "/m3"},
+        {{"/Ino-such-host.invalid", "/v1"}, 2, "\"no-such-host.invalid\""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> argv{KSW524P_PATH, "--check"};
+        argv.insert(argv.end(), c.switches.begin(), c.switches.end());
+        const ProgramResult r = RunProgram(argv);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.out << r.err;
+        EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
+    }
+}
+
 // A walk longer than any single exchange's bound is printed whole: the wait is bounded per
 // exchange, not per walk. A device that stops answering in the middle fails the print.
 TEST(SlowPrintTest, AWalkOfASlowDeviceIsPrintedWhole) {

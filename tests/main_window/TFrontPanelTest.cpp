@@ -257,6 +257,38 @@ TEST_F(FrontPanelTest, RmonStateEnablesOrDisablesItsMenus) {
     EXPECT_TRUE(statistics_->Enabled());
 }
 
+// A device that stops answering is shown as silent, not as switched off: the LEDs take the
+// unknown look and panel 0 says since when; its first answer brings the picture back.
+TEST_F(FrontPanelTest, ASilentDeviceLooksUnknownUntilItAnswersAgain) {
+    Device({"--reboot-seconds", "9"});
+    panel_->SetUpFrontPanel();
+    ASSERT_TRUE(Polled());
+    TShape* power = panel_->LedStatusBinding()->Leds().back().shape;
+    ASSERT_EQ(power->BrushColor(), Green);
+    // The reboot command: the device is silent for a while.
+    constexpr UISnmpVar Reboot[] = {
+        {"1.3.6.1.4.1.32473.12.1.2.19", "", sxInteger, acReadwrite, nullptr},
+        {},
+    };
+    QxSNMPRequest r;
+    r.vars.Assign(QxSNMPVarList(Reboot, SVT_SV, 0));
+    r.vars.Entry(0).value = "1";
+    try {
+        r.Store();
+    } catch (const std::exception&) {
+        // a device that restarts before answering
+    }
+    ASSERT_TRUE(WaitUntil([&] { return panel_->Silent(); }, 15000));
+    const std::string said = bar_->Panel(0)->Text();
+    EXPECT_EQ(said.rfind("No answer from 127.0.0.1 since ", 0), 0u) << said;
+    for (const auto& led : panel_->LedStatusBinding()->Leds()) {
+        EXPECT_EQ(led.shape->BrushColor(), 0x808080);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !panel_->Silent(); }, 20000));
+    ASSERT_TRUE(Polled());
+    EXPECT_EQ(power->BrushColor(), Green);
+}
+
 // Closing while polls are in flight ends within the exchanges' own time and leaves nothing
 // that a late answer could reach.
 TEST_F(FrontPanelTest, StoppingWhilePollsAreInFlight) {

@@ -200,13 +200,18 @@ TEST_F(MainFormTest, FrontPanelPollsTheDeviceFromStartUp) {
 }
 
 TEST_F(MainFormTest, EarlyEnds) {
+    // An unknown host is named, and the program ends with a failure status.
     struct {
         std::vector<std::string> args;
         const char* box;
         const char* caption;
+        int exitCode;
     } cases[] = {
-        {{}, "No parameter input", "KSW-524P : 127.0.0.1"},
-        {{"/v1", "/Ino.such.host.invalid", "/Rx"}, "Error Host Name!", "KSW-524P"},
+        {{}, "No parameter input", "KSW-524P : 127.0.0.1", 0},
+        {{"/v1", "/Ino.such.host.invalid", "/Rx"},
+         "Error Host Name! \"no.such.host.invalid\" is not a known host name or IPv4 address.",
+         "KSW-524P",
+         1},
     };
     for (const auto& c : cases) {
         MessageScript::Clear();
@@ -215,8 +220,10 @@ TEST_F(MainFormTest, EarlyEnds) {
         auto form = Create(c.args);
         EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.box});
         EXPECT_TRUE(Application().Terminated()) << c.box;
+        EXPECT_EQ(Application().ExitCode(), c.exitCode) << c.box;
         EXPECT_EQ(form->Caption(), c.caption) << c.box;
     }
+    Application().ResetTerminated();
     EXPECT_EQ(SnmpGlobal().security.readCommunity, "readcm");
 }
 

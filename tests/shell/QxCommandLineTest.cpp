@@ -103,6 +103,13 @@ TEST(QxCommandLine, UnknownHostStopsParsing) {
     EXPECT_EQ(p->result, QxCommandLine::Result::HostError);
     EXPECT_EQ(p->g.security.version, 1);
     EXPECT_EQ(p->g.security.readCommunity, "readcm");
+    // The host that failed is handed back for the message, which names it.
+    QxSNMPGlobal g;
+    std::string host;
+    EXPECT_EQ(QxCommandLine::Parse({"/Iswitch-1", "x/Ibad host"}, g, FakeResolve, &host),
+              QxCommandLine::Result::HostError);
+    EXPECT_EQ(host, "bad host");
+    EXPECT_NE(QxCommandLine::HostErrorText(host).find("\"bad host\""), std::string::npos);
 }
 
 TEST(QxCommandLine, InstanceHostIsTheLastLiteralHostText) {

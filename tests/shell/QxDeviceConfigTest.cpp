@@ -226,6 +226,21 @@ TEST_F(DeviceConfigTest, EveryProtocolPositionRoundTrips) {
     }
 }
 
+// The file is read once per reader, however many keys are asked: a change after the first key
+// does not reach the later ones.
+TEST_F(DeviceConfigTest, ReaderReadsTheFileOnce) {
+    std::string path = Write("once.cfg", "[Program Information]\r\nVersion=3\r\nAgentPort=1161\r\n"
+                                         "[Other]\r\nVersion=9\r\n"
+                                         "[program information]\r\nVersion=1\r\nContextName=c\r\n");
+    QxIni ini(path);
+    EXPECT_EQ(ini.ReadString("Program Information", "Version", "d"), "3"); // the first line counts
+    Write("once.cfg", "[Program Information]\r\nAgentPort=7\r\n");
+    EXPECT_EQ(ini.ReadString("Program Information", "AgentPort", "d"), "1161");
+    EXPECT_EQ(ini.ReadString("Program Information", "ContextName", "d"), "c"); // a repeated section
+    EXPECT_EQ(ini.ReadString("Other", "version", "d"), "9");
+    EXPECT_EQ(QxIni(path).ReadString("Program Information", "AgentPort", "d"), "7");
+}
+
 TEST_F(DeviceConfigTest, FailedWriteKeepsTheOldFile) {
     std::string path = Path("keep.cfg");
     ASSERT_TRUE(QxDeviceConfig::Write(path, SampleValues()));

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace {
 
 class MessagesTest : public ::testing::Test {
@@ -99,6 +101,48 @@ TEST_F(MessagesTest, MissingOrBlankFilesLeaveTheBuiltInTable) {
     EXPECT_FALSE(QxMessages::Load(1, (dir_ / "absent.err").string()));
     EXPECT_FALSE(QxMessages::Load(1, Write("blank.err", "\n  \r\n\t\n")));
     EXPECT_EQ(QxMessages::MapStatus(2).text, "Variable does not exist!");
+}
+
+// Only a regular file of at most 1 MB is read: a FIFO would hold the start-up for ever, a link
+// to /dev/zero would grow without end and a huge file would be held whole. Each is skipped with
+// a line on standard error that names it; a missing file stays silent.
+TEST_F(MessagesTest, OnlySmallRegularFilesAreRead) {
+    const std::string fifo = (dir_ / "fifo.err").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zero = (dir_ / "zero.err").string();
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const std::string folder = (dir_ / "folder.err").string();
+    std::filesystem::create_directory(folder);
+    const std::string big = Write("big.err", std::string(QxMessages::MaxFileSize, 'x') + "\n");
+    const std::string limit =
+        Write("limit.err", "Fits\n" + std::string(QxMessages::MaxFileSize - 5, '\n'));
+    struct {
+        const char* name;
+        std::string path;
+        bool loaded;
+        bool said;
+    } cases[] = {
+        {"fifo", fifo, false, true},
+        {"link to /dev/zero", zero, false, true},
+        {"folder", folder, false, true},
+        {"1 MB and one byte", big, false, true},
+        {"exactly 1 MB", limit, true, false},
+        {"missing", (dir_ / "absent.err").string(), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QxMessages::Reset();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(QxMessages::Load(QxMessages::Snmp, c.path), c.loaded);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(QxMessages::Entry(QxMessages::Snmp, 0),
+                  c.loaded ? "Fits" : "Response PDU Too Big!");
+        if (c.said) {
+            EXPECT_NE(said.find(c.path), std::string::npos) << said;
+        } else {
+            EXPECT_EQ(said, "");
+        }
+    }
 }
 
 TEST_F(MessagesTest, LongLinesAreSplitAndLineBreaksAreEscaped) {

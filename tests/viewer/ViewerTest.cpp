@@ -296,7 +296,9 @@ TEST_F(ViewerProgramTest, UnknownTablesAndHostsEndTheViewer) {
     } cases[] = {
         {{"/I127.0.0.1", "/TLayer3_Nothing", "", "--print"}, 2, "Unknown table: /TLayer3_Nothing"},
         {{"/I127.0.0.1", "--print"}, 2, "No table switch (/T<table>) given"},
-        {{"/Ino-such-host.invalid", "/TLayer3_PIM", "--print"}, 1, "Error Host Name!"},
+        {{"/Ino-such-host.invalid", "/TLayer3_PIM", "--print"},
+         1,
+         "Error Host Name! \"no-such-host.invalid\" is not a known host name"},
     };
     for (const auto& c : cases) {
         const ProgramResult r = Run(c.arguments);

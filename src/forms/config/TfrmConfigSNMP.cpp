@@ -1,17 +1,27 @@
 #include "forms/config/TfrmConfigSNMP.h"
 
+#include "shell/QxIni.h"
+#include "snmp/QxSNMPGlobal.h"
 #include "ui/toolkit/TButton.h"
+#include "ui/toolkit/TCheckBox.h"
 #include "ui/toolkit/TComboBox.h"
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TLabel.h"
 #include "ui/toolkit/TRadioGroup.h"
+#include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TScrollBox.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTime>
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -88,10 +98,35 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner, Running running,
     SetClientWidth(482);
     SetClientHeight(203);
     BuildControls();
+    const std::optional<QxSettingsTexts> fromFile = stored ? std::nullopt : ReadStored();
+    fileWasThere_ = fromFile.has_value();
     if (stored) {
         Prefill(*stored);
+    } else if (fromFile) {
+        Prefill(*fromFile);
     }
     ApplyVersionState();
+    shown_ = CollectValues();
+}
+
+std::optional<QxSettingsTexts> TfrmConfigSNMP::ReadStored() const {
+    const std::string path = ConfigPath();
+    if (!IsPlainFileName(lblIP->Caption())) {
+        return std::nullopt;
+    }
+    QxSNMPGlobal global;
+    QxSettingsTexts texts;
+    if (!QxDeviceConfig::Read(path, global, texts)) {
+        return std::nullopt;
+    }
+    // The module never takes the communities from the file, but the dialog shows what the
+    // file holds, so that an OK keeps them.
+    const QxIni ini(path);
+    texts.readCommunity =
+        ini.ReadString(QxDeviceConfig::Section, "GetCommStr", running_.readCommunity);
+    texts.writeCommunity =
+        ini.ReadString(QxDeviceConfig::Section, "SetCommStr", running_.writeCommunity);
+    return texts;
 }
 
 TfrmConfigSNMP::~TfrmConfigSNMP() = default;
@@ -102,10 +137,31 @@ void TfrmConfigSNMP::BuildControls() {
     scrollBox1_->SetAlign(alClient);
     QWidget* box = scrollBox1_;
 
+    // Columns wide enough for their labels in the dialog's own font.
+    const QFontMetrics metrics(font());
+    const auto widest = [&metrics](std::initializer_list<const char*> texts) {
+        int width = 0;
+        for (const char* text : texts) {
+            width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(text)));
+        }
+        return width + 4;
+    };
     constexpr int LeftLabel = 8;
-    constexpr int LeftField = 112;
-    constexpr int RightLabel = 244;
-    constexpr int RightField = 362;
+    constexpr int FieldWidth = 120;
+    const int leftField = std::max(
+        112,
+        LeftLabel + widest({"IP : ", "Port : ", "Context Name : ", "Write Community String : "}));
+    // Three radio buttons side by side, each with its indicator and the longest caption.
+    const int radioWidth = std::max(222, 3 * (widest({"SNMPv1", "SNMPv2c", "SNMPv3"}) + 32) + 8);
+    const int leftRight = std::max(leftField + FieldWidth, LeftLabel + radioWidth);
+    const int RightLabel = std::max(244, leftRight + 14);
+    const int RightField = std::max(
+        362,
+        RightLabel +
+            widest({"Security Name : ", "Security Level : ", "Auth Protocol : ", "Auth Password : ",
+                    "Priv Protocol : ", "Priv Password : ", "Context Engine ID :  "}));
+    const int LeftField = leftField;
+    SetClientWidth(std::max(482, RightField + FieldWidth + 8));
 
     MakeLabel(box, "IP : ", LeftLabel, 8);
     lblIP = new TLabel(box);
@@ -124,15 +180,14 @@ void TfrmConfigSNMP::BuildControls() {
     rgpSNMPVersion->SetColumns(3);
     rgpSNMPVersion->SetItems({"SNMPv1", "SNMPv2c", "SNMPv3"});
     rgpSNMPVersion->SetItemIndex(ItemV1);
-    rgpSNMPVersion->SetBounds(LeftLabel, 58, 222, 40);
+    rgpSNMPVersion->SetBounds(LeftLabel, 58, radioWidth, 40);
     rgpSNMPVersion->OnClick = [this] { rgpSNMPVersionClick(); };
 
     MakeLabel(box, "Context Name : ", LeftLabel, 106);
     edtContext = MakeEdit(box, "edtContext", LeftField, 106);
     edtContext->SetText(DefaultReadCommunity);
     MakeLabel(box, "Write Community String : ", LeftLabel, 130);
-    edtCommunity = MakeEdit(box, "edtCommunity", LeftField + 20, 130);
-    edtCommunity->SetWidth(90);
+    edtCommunity = MakeEdit(box, "edtCommunity", LeftField, 130);
     edtCommunity->SetText(DefaultWriteCommunity);
 
     MakeLabel(box, "Security Name : ", RightLabel, 8);
@@ -156,20 +211,49 @@ void TfrmConfigSNMP::BuildControls() {
     edtPrivPass = MakeEdit(box, "edtPrivPass", RightField, 128);
     MakeLabel(box, "Context Engine ID :  ", RightLabel, 152);
     edtContextEngine = MakeEdit(box, "edtContextEngine", RightField, 152);
+    for (TEdit* edit :
+         {edtPort, edtContext, edtCommunity, edtAuthPass, edtPrivPass, edtContextEngine}) {
+        edit->SetWidth(FieldWidth);
+    }
+    for (TComboBox* combo : {cbxSecurityName, cbxSecurityLevel, cbxAuthProtocol, cbxPrivProtocol}) {
+        combo->SetWidth(FieldWidth);
+    }
 
+    chkShowPass = new TCheckBox(box);
+    chkShowPass->SetName("chkShowPass");
+    chkShowPass->SetCaption("Show pass phrases");
+    chkShowPass->SetBounds(RightField, 178,
+                           std::max(FieldWidth, widest({"Show pass phrases"}) + 24), 17);
+    chkShowPass->OnClick = [this] { ShowPassPhrases(chkShowPass->Checked()); };
+    ShowPassPhrases(false);
+
+    // OK, Exit and Test side by side under the left column.
+    const int buttonWidth = std::max(70, widest({"OK", "Exit", "Test"}) + 16);
     btnOk = new TButton(box);
     btnOk->SetName("btnOk");
     btnOk->SetCaption("OK");
-    btnOk->SetBounds(40, 166, 75, 25);
+    btnOk->SetBounds(LeftLabel, 166, buttonWidth, 25);
     btnOk->SetDefault(true);
     btnOk->OnClick = [this] { btnOkClick(); };
 
     btnExit = new TButton(box);
     btnExit->SetName("btnExit");
     btnExit->SetCaption("Exit");
-    btnExit->SetBounds(140, 166, 75, 25);
+    btnExit->SetBounds(LeftLabel + buttonWidth + 8, 166, buttonWidth, 25);
     btnExit->SetCancel(true);
     btnExit->SetModalResult(mrCancel);
+
+    btnTest = new TButton(box);
+    btnTest->SetName("btnTest");
+    btnTest->SetCaption("&Test");
+    btnTest->SetBounds(LeftLabel + 2 * (buttonWidth + 8), 166, buttonWidth, 25);
+    btnTest->OnClick = [this] { btnTestClick(); };
+}
+
+void TfrmConfigSNMP::ShowPassPhrases(bool shown) {
+    for (TEdit* edit : {edtAuthPass, edtPrivPass}) {
+        edit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    }
 }
 
 void TfrmConfigSNMP::Prefill(const QxSettingsTexts& stored) {
@@ -286,8 +370,32 @@ bool TfrmConfigSNMP::ComputeVersionModified() const {
     }
 }
 
+namespace {
+
+// Whether two sets of values store the same settings (the date and time of writing aside).
+bool SameSettings(const QxDeviceConfig::Values& a, const QxDeviceConfig::Values& b) {
+    const auto key = [](const QxDeviceConfig::Values& v) {
+        return std::tie(v.agentIp, v.agentPort, v.version, v.securityName, v.authPassword,
+                        v.privPassword, v.authProtocol, v.privProtocol, v.contextEngineId,
+                        v.securityLevel, v.contextName, v.getCommunity, v.setCommunity, v.getBulk);
+    };
+    return key(a) == key(b);
+}
+
+} // namespace
+
 void TfrmConfigSNMP::btnOkClick() {
     if (!CheckInput()) {
+        return;
+    }
+    // Nothing changed since the file was read: it stays as it is, byte for byte (its date and
+    // time of writing included).
+    std::error_code error;
+    const bool unchanged = fileWasThere_ && SameSettings(CollectValues(), shown_) &&
+                           std::filesystem::is_regular_file(ConfigPath(), error);
+    if (unchanged) {
+        versionModified_ = ComputeVersionModified();
+        SetModalResult(mrOk);
         return;
     }
     if (!IsPlainFileName(lblIP->Caption()) ||
@@ -297,4 +405,46 @@ void TfrmConfigSNMP::btnOkClick() {
     }
     versionModified_ = ComputeVersionModified();
     SetModalResult(mrOk);
+}
+
+QxConnectionDoctor::Settings TfrmConfigSNMP::DoctorSettings() const {
+    QxConnectionDoctor::Settings s;
+    s.device.address = lblIP->Caption();
+    s.device.port = static_cast<std::uint16_t>(ToInt(edtPort->Text(), 161));
+    const int item = rgpSNMPVersion->ItemIndex();
+    s.security.version = item == ItemV3 ? 3 : item == ItemV2c ? 1 : 0;
+    if (item != ItemV3) {
+        s.security.readCommunity = edtContext->Text();
+        s.security.writeCommunity = edtCommunity->Text();
+        return s;
+    }
+    // SNMPv3: the reachability check asks SNMPv2c with the read community the module runs with.
+    s.security.readCommunity = running_.readCommunity;
+    s.security.writeCommunity = edtCommunity->Text();
+    s.security.securityModel = 3;
+    s.security.securityName = cbxSecurityName->Text();
+    // The lists hold the protocols in the order of their stored positions.
+    s.security.securityLevel = std::max(0, cbxSecurityLevel->ItemIndex()) + 1;
+    s.security.authProtocol = std::max(0, cbxAuthProtocol->ItemIndex()) + 1;
+    s.security.privProtocol =
+        QxDeviceConfig::PrivCodeOfPosition(std::max(0, cbxPrivProtocol->ItemIndex()));
+    s.security.authPassword = edtAuthPass->Text();
+    s.security.privPassword = edtPrivPass->Text();
+    s.scope.contextName = edtContext->Text();
+    s.scope.contextEngineId = edtContextEngine->Text();
+    return s;
+}
+
+void TfrmConfigSNMP::btnTestClick() {
+    if (!IsValidPort(edtPort->Text())) {
+        ShowMessage("Port must be a number from 1 to 65535!", this);
+        return;
+    }
+    btnTest->SetEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    lastTest_ = QxConnectionDoctor::Check(DoctorSettings());
+    QApplication::restoreOverrideCursor();
+    btnTest->SetEnabled(true);
+    MessageBox(lastTest_.text, "Connection test", mbOK,
+               lastTest_.Answers() ? miInformation : miWarning, this);
 }

@@ -2,12 +2,14 @@
 
 #include "shell/QxDeviceConfig.h"
 #include "shell/QxSettingsTexts.h"
+#include "snmp/QxConnectionDoctor.h"
 #include "ui/toolkit/TForm.h"
 
 #include <optional>
 #include <string>
 
 class TButton;
+class TCheckBox;
 class TComboBox;
 class TEdit;
 class TLabel;
@@ -20,19 +22,25 @@ class TScrollBox;
 // changed, a new version takes effect when the module is started again.
 class TfrmConfigSNMP : public TForm {
 public:
+    static constexpr const char* DefaultReadCommunity = "readcm";
+    static constexpr const char* DefaultWriteCommunity = "writecm";
+
     // What the dialog needs from the main window.
     struct Running {
         std::string programFolder; // ends in "/"
         std::string address;
         std::string version;      // the version code as decimal text; may be empty
         std::string securityName; // the SNMPv3 user the module runs with
+        // The communities the module runs with: shown for SNMPv1 and SNMPv2c when the file
+        // holds none, and the read community is what the "Test" asks SNMPv2c with for SNMPv3.
+        std::string readCommunity = DefaultReadCommunity;
+        std::string writeCommunity = DefaultWriteCommunity;
     };
 
-    static constexpr const char* DefaultReadCommunity = "readcm";
-    static constexpr const char* DefaultWriteCommunity = "writecm";
-
-    // `stored`: the settings read from the per-device file at start-up, shown instead of the
-    // defaults so that OK does not throw away what is not changed; none when there was no file.
+    // `stored`: the settings to show instead of the defaults; none: the per-device file as it
+    // is on disk now (the defaults where there is none), so that OK does not throw away what
+    // is not changed. An OK that changed nothing leaves an existing file as it is, byte for
+    // byte.
     TfrmConfigSNMP(QWidget* owner, Running running,
                    const std::optional<QxSettingsTexts>& stored = std::nullopt);
     ~TfrmConfigSNMP() override;
@@ -58,10 +66,24 @@ public:
     TEdit* edtCommunity = nullptr;
     TButton* btnOk = nullptr;
     TButton* btnExit = nullptr;
+    // Tries the settings shown against the device at once and says what works or what is
+    // wrong (a message box).
+    TButton* btnTest = nullptr;
+    // Shows the pass phrases, which are masked otherwise.
+    TCheckBox* chkShowPass = nullptr;
+
+    // The settings shown, as the connection doctor takes them.
+    QxConnectionDoctor::Settings DoctorSettings() const;
+    // The outcome of the last "Test".
+    const QxConnectionDoctor::Result& LastTest() const { return lastTest_; }
 
 private:
     void BuildControls();
     void Prefill(const QxSettingsTexts& stored);
+    // The settings of the file at ConfigPath(); none when there is no such file.
+    std::optional<QxSettingsTexts> ReadStored() const;
+    void btnTestClick();
+    void ShowPassPhrases(bool shown);
     // Greys or enables the SNMPv3 fields for the chosen version.
     void ApplyVersionState();
     void rgpSNMPVersionClick();
@@ -74,4 +96,8 @@ private:
     Running running_;
     TScrollBox* scrollBox1_ = nullptr;
     bool versionModified_ = false;
+    // What the dialog showed when it opened, and whether a file was there.
+    QxDeviceConfig::Values shown_;
+    bool fileWasThere_ = false;
+    QxConnectionDoctor::Result lastTest_;
 };

@@ -230,6 +230,8 @@ std::unique_ptr<TConfigForm> BuildPageForm(const PageDefinition& entry, const Pa
     }
     auto form = std::make_unique<TConfigForm>(host.owner);
     form->SetCaption(Text(entry.captionPrefix) + host.addressText);
+    // F1 opens the guide at this entry.
+    form->SetHelpTopic(Text(entry.topMenu) + " / " + Text(entry.menuPath));
     if (entry.kind == EntryKind::Tabbed) {
         form->SetMultiPage();
     }

@@ -49,6 +49,8 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget* owner) : TPanel(owner) {
     checkAllButton = NewButton(this, "CheckAllButton", "Check All");
     clearChecksButton = NewButton(this, "ClearChecksButton", "Clear Checks");
     closeButton = NewButton(this, "CloseButton", "Close");
+    // Escape closes the page as Close does.
+    closeButton->SetCancel(true);
     layout_ = {countText, captionLabel, refreshButton,  editButton,        setCheckedButton,
                addButton, deleteButton, checkAllButton, clearChecksButton, closeButton};
 

@@ -60,16 +60,18 @@ std::string TApplication::ExeFileName() const {
 
 int TApplication::Run() {
     if (terminated_) {
-        return 0;
+        return exitCode_;
     }
-    return exec();
+    const int status = exec();
+    return terminated_ ? exitCode_ : status;
 }
 
-void TApplication::Terminate() {
+void TApplication::Terminate(int exitCode) {
     terminated_ = true;
+    exitCode_ = exitCode;
     // exit() ends every event loop running on this thread, modal ones included, once control
     // returns to them.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitCode);
 }
 
 void TApplication::ResetTerminated() {
@@ -77,6 +79,7 @@ void TApplication::ResetTerminated() {
         return;
     }
     terminated_ = false;
+    exitCode_ = 0;
     // After exit() Qt ends every new event loop at once until its main loop has run again; one
     // short turn of the main loop clears that.
     QMetaObject::invokeMethod(

@@ -36,9 +36,11 @@ public:
     // Runs the event loop until Terminate; returns at once if Terminate came first.
     int Run();
     // Ends the event loop, and any modal loop, once the current handler has returned. Event
-    // loops started after this (a modal form, a message box) return at once.
-    void Terminate();
+    // loops started after this (a modal form, a message box) return at once. Run then returns
+    // `exitCode`.
+    void Terminate(int exitCode = 0);
     bool Terminated() const { return terminated_; }
+    int ExitCode() const { return exitCode_; }
     // Tests only: forget an earlier Terminate, so that event loops run again.
     void ResetTerminated();
     // Handles the events that are waiting, once, and returns.
@@ -56,6 +58,7 @@ private:
     std::string title_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    int exitCode_ = 0;
 };
 
 // The one application object. Using it before it exists is a programming error (aborts).

@@ -1,5 +1,7 @@
 #include "ui/toolkit/TForm.h"
 
+#include "ui/toolkit/TApplication.h"
+
 #include "ui/toolkit/TButton.h"
 #include "ui/toolkit/TText.h"
 
@@ -234,16 +236,38 @@ void TForm::done(int result) {
     close();
 }
 
+std::function<void(const std::string& topic)> TForm::OnHelp;
+
+std::string TForm::HelpTopic() const {
+    for (const QWidget* w = this; w != nullptr; w = w->parentWidget()) {
+        if (const auto* form = dynamic_cast<const TForm*>(w)) {
+            if (!form->helpTopic_.empty()) {
+                return form->helpTopic_;
+            }
+        }
+    }
+    return {};
+}
+
 void TForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && OnHelp) {
+        OnHelp(HelpTopic());
+        return;
+    }
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        // Escape presses the form's cancel button, if it has one; it does not close the form.
+        // Escape presses the form's cancel button (Cancel, Exit, a page's Close); a window
+        // without one closes as its close box does. The main window is left alone: closing it
+        // ends the program.
         for (QPushButton* candidate : findChildren<QPushButton*>()) {
             auto* button = dynamic_cast<TButton*>(candidate);
             if (button != nullptr && button->Cancel() && button->isVisible() &&
-                button->isEnabled()) {
+                button->isEnabled() && button->window() == this) {
                 button->Click();
-                break;
+                return;
             }
+        }
+        if (Application().MainForm() != this) {
+            Close();
         }
         return;
     }

@@ -53,6 +53,13 @@ public:
     void SetModalResult(TModalResult result);
     void Close();
 
+    // The help topic of the window, opened by F1 through OnHelp; a form without a topic of its
+    // own takes its owner's.
+    std::string HelpTopic() const;
+    void SetHelpTopic(const std::string& topic) { helpTopic_ = topic; }
+    // What F1 does in every form: opens the help at a topic (set once by the main window).
+    static std::function<void(const std::string& topic)> OnHelp;
+
     std::function<bool()> OnCloseQuery; // false keeps the form open
     TNotifyEvent OnClose;
     TNotifyEvent OnShow;
@@ -77,6 +84,7 @@ private:
     void ApplySizeLimits();
     int MenuHeight() const;
 
+    std::string helpTopic_;
     TClientArea* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     TPosition position_ = poDesigned;

@@ -2,8 +2,12 @@
 
 #include "ui/toolkit/TText.h"
 
+#include <QColor>
+#include <QFont>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextFormat>
 
 TMemo::TMemo(QWidget* parent) : TControlT<QPlainTextEdit>(parent, clWindow, clWindowText) {
     resize(185, 89);
@@ -31,13 +35,66 @@ std::string TMemo::Line(int i) const {
     return ToStdString(document()->findBlockByNumber(i).text());
 }
 
-void TMemo::AddLine(const std::string& line) {
-    appendPlainText(ToQString(line));
+namespace {
+
+// Error lines: dark red and bold, so that they stand out without relying on colour alone.
+QTextCharFormat LineFormat(bool error) {
+    QTextCharFormat format;
+    if (error) {
+        format.setForeground(QColor(0xB0, 0x00, 0x00));
+        format.setFontWeight(QFont::Bold);
+    }
+    return format;
+}
+
+constexpr int ErrorProperty = QTextFormat::UserProperty + 1;
+
+} // namespace
+
+void TMemo::AddLine(const std::string& line, LineKind kind) {
+    const bool error = kind == LineKind::Error;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (!document()->isEmpty()) {
+        cursor.insertBlock();
+    }
+    QTextBlockFormat block;
+    block.setProperty(ErrorProperty, error);
+    cursor.setBlockFormat(block);
+    cursor.insertText(ToQString(line), LineFormat(error));
+    if (kind != LineKind::Plain) {
+        pinned_ = error ? LineCount() - 1 : -1;
+    }
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    KeepPinnedLineInView();
+}
+
+bool TMemo::IsErrorLine(int i) const {
+    if (i < 0 || i >= LineCount()) {
+        return false;
+    }
+    return document()->findBlockByNumber(i).blockFormat().property(ErrorProperty).toBool();
+}
+
+void TMemo::KeepPinnedLineInView() {
+    if (pinned_ < 0) {
+        return;
+    }
+    const QTextBlock block = document()->findBlockByNumber(pinned_);
+    if (!block.isValid()) {
+        pinned_ = -1;
+        return;
+    }
+    // The scroll bar counts (wrapped) lines; its value is the first line shown.
+    const int first = block.firstLineNumber();
+    if (verticalScrollBar()->value() > first) {
+        verticalScrollBar()->setValue(first);
+    }
 }
 
 void TMemo::Clear() {
     clear();
+    pinned_ = -1;
 }
 
 void TMemo::SetWordWrap(bool wrap) {

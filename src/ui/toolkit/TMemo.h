@@ -19,8 +19,17 @@ public:
     int LineCount() const;
     // Line i from 0; "" beyond the last line.
     std::string Line(int i) const;
-    // Appends a line after the last one and scrolls to it.
-    void AddLine(const std::string& line);
+    // How a line added with AddLine stands out. An Error line is drawn in the error colour and
+    // stays in view while Plain lines follow it (the memo scrolls no further than needed to keep
+    // it in view); a later Error or Outcome line (the result of something the user asked for)
+    // ends that.
+    enum class LineKind { Plain, Error, Outcome };
+    // Appends a line after the last one and scrolls to it, as far as the last error allows.
+    void AddLine(const std::string& line, LineKind kind = LineKind::Plain);
+    // The line that stays in view; -1 for none.
+    int PinnedLine() const { return pinned_; }
+    // Whether line i is drawn as an error.
+    bool IsErrorLine(int i) const;
     void Clear();
 
     bool ReadOnly() const { return isReadOnly(); }
@@ -37,5 +46,8 @@ protected:
     QPalette::ColorRole FrontRole() const override { return QPalette::Text; }
 
 private:
+    void KeepPinnedLineInView();
+
     TScrollStyle scrollBars_ = ssNone;
+    int pinned_ = -1;
 };

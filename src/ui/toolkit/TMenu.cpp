@@ -1,5 +1,7 @@
 #include "ui/toolkit/TMenu.h"
 
+#include <cctype>
+
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TForm.h"
 #include "ui/toolkit/TText.h"
@@ -36,6 +38,25 @@ void TMenuItem::SetCaption(const std::string& caption) {
     if (menu_ != nullptr) {
         menu_->setTitle(ToQString(caption));
     }
+}
+
+void TMenuItem::SetMnemonic(char letter) {
+    std::string text = caption_;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) ==
+            std::tolower(static_cast<unsigned char>(letter))) {
+            text.insert(i, 1, '&');
+            break;
+        }
+    }
+    action_->setText(ToQString(text));
+    if (menu_ != nullptr) {
+        menu_->setTitle(ToQString(text));
+    }
+}
+
+std::string TMenuItem::ShownText() const {
+    return ToStdString(action_->text());
 }
 
 bool TMenuItem::Enabled() const {

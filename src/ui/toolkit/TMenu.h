@@ -22,6 +22,11 @@ public:
     std::string Name() const;
     void SetName(const std::string& name);
     std::string Caption() const { return caption_; }
+    // Underlines the first letter of the caption that is `letter` (letter case ignored) as the
+    // entry's Alt key; Caption() stays as it is.
+    void SetMnemonic(char letter);
+    // The text the menu shows, with "&" before the Alt letter.
+    std::string ShownText() const;
     void SetCaption(const std::string& caption);
     bool Enabled() const;
     void SetEnabled(bool enabled);
