@@ -327,14 +327,14 @@ bool QxSNMPRequest2Controls::StopForWrite() {
     return !closing_;
 }
 
-void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& positions,
+bool QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& positions,
                                  const QxSNMPRequest::ValueSource& valueSource) {
     if (closing_) {
-        return;
+        return false;
     }
     // One operation at a time: a running read or write ends first.
     if (!StopForWrite()) {
-        return;
+        return false;
     }
     lastOperation = OperationSet;
     refreshAfterSet = refresh;
@@ -342,13 +342,20 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     if (collect) {
         CollectValues();
     }
+    if (request.active) {
+        const std::string refusal = request.CheckStore(positions, valueSource);
+        if (!refusal.empty()) {
+            RefuseWrite(refusal);
+            return false;
+        }
+    }
     busy = true;
     writing_ = true;
     // A stopped request writes nothing, in either mode: nothing is reported as written.
     if (!request.active) {
         busy = false;
         writing_ = false;
-        return;
+        return false;
     }
     if (mode == Synchronous) {
         try {
@@ -367,7 +374,7 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         if (IsTableList() && refreshAfterSet) {
             Get();
         }
-        return;
+        return true;
     }
     try {
         request.StoreAsync(&QxSNMPRequest2Controls::SetCompleted, this, positions, valueSource);
@@ -376,6 +383,24 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         writing_ = false;
         throw;
     }
+    return true;
+}
+
+void QxSNMPRequest2Controls::RefuseWrite(const std::string& text) {
+    lastOperation = OperationSet;
+    if (HasReportTarget()) {
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        if (!line.empty() && line.back() == '.') {
+            line.pop_back();
+        }
+        Report(line);
+    }
+    std::string caption;
+    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance())) {
+        caption = app->ExeFileName();
+    }
+    MessageBox(text, caption, mbOK, miWarning, owner);
 }
 
 void QxSNMPRequest2Controls::SetCompleted(void* self, const QxSNMPError& result, QxSNMPVarList&) {

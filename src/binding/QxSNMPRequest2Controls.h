@@ -55,7 +55,11 @@ public:
     // answer in hand is dropped (it would overwrite what the user typed) and the write goes
     // out once it has come. Should the read not end within its exchange's bound, nothing is
     // written and the result line says so.
-    void Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
+    // A text that is not a value of its variable's syntax, or a write that would carry no
+    // variable, is refused before anything is sent: a message box names the field and the form
+    // expected, the result line says that nothing was written, and the controls keep what the
+    // user typed. False when nothing was sent (refused, stopped or closing).
+    bool Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
              const QxSNMPRequest::ValueSource& valueSource = {});
 
     // Waits while the binding is busy, for at most as long as its request's exchange can last
@@ -123,6 +127,8 @@ private:
     // A read stopped for a write ends: its answer in hand is not shown.
     void EndDropped(const QxSNMPError& result);
     void ShowFailureBox(const std::string& text);
+    // A write refused before sending: the box and the result line.
+    void RefuseWrite(const std::string& text);
 
     bool closing_ = false;
     bool writing_ = false;

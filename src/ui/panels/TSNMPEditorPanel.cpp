@@ -94,11 +94,16 @@ void TSNMPEditorPanel::SetCheckedAction(TControl* sender) {
         ~RestoreMode() { binding.mode = mode; }
     } restoreMode{*binding, binding->mode};
     binding->mode = QxSNMPRequest2Controls::Synchronous;
+    bool sent = true;
     try {
-        binding->Set(false, true, positions);
+        sent = binding->Set(false, true, positions);
     } catch (const std::exception& e) {
         // A refused write, or input the binding cannot convert: the result area says why.
         binding->Report(e.what());
+    }
+    // A value refused before sending keeps the dialog open with what the user typed.
+    if (!sent) {
+        return;
     }
 
     // The add and edit dialogs of list pages close after a write, even a refused one: its
