@@ -77,6 +77,14 @@ public:
     // is freed later, once no frame of it is on the stack.
     void Close();
     State CurrentState() const;
+    // Whether the last read succeeded and ran to its end (a walk that failed or was stopped
+    // leaves a list that is not the device's table).
+    bool ReadComplete() const { return readComplete_; }
+    // For checks that count or compare what was read: waits for a read in progress; when the
+    // last read did not succeed and end, reads again and waits for that. True when the values
+    // (the rows of a table) are complete; false when the read failed, did not end within its
+    // bound or the binding is closing.
+    bool EnsureCompleteRead();
     bool Closing() const { return closing_; }
 
     // Writes the result line of the last operation with this error text (or "Ok!").
@@ -132,6 +140,7 @@ private:
 
     bool closing_ = false;
     bool writing_ = false;
+    bool readComplete_ = false;
     // A write waits for the read in hand: that answer is dropped, and a Get meanwhile does not
     // let the read go on.
     bool dropAnswer_ = false;
