@@ -21,6 +21,7 @@
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TListView.h"
 #include "ui/toolkit/TMemo.h"
+#include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TPageControl.h"
 
 #include <gtest/gtest.h>
@@ -340,6 +341,47 @@ TEST_F(CatalogueDeviceTest, EveryTablePageWithARowStatusAddsAndDeletesARow) {
         }
     }
     EXPECT_GT(added, 20);
+}
+
+} // namespace
+
+namespace {
+
+// Pages whose write resets or clears the device ask first: No sends nothing, Yes writes.
+TEST_F(CatalogueDeviceTest, DestructiveWritesAskFirst) {
+    int asked = 0;
+    for (const PageDefinition* entry : GeneratedPages()) {
+        const std::string path = TMenuCatalogue::FullPath(*entry);
+        std::unique_ptr<TConfigForm> form = Build(*entry);
+        for (int i = 0; i < form->BindingCount(); ++i) {
+            auto* page = PanelOf<TSNMPEditorPanel>(*form, i);
+            if (page == nullptr || page->confirmSetQuestion.empty()) {
+                continue;
+            }
+            ++asked;
+            ASSERT_TRUE(IsOk(Read(*form, i))) << path;
+            page->EditsPanel()->CheckRow(0);
+            for (const TModalResult answer : {mrNo, mrYes}) {
+                // Only the clearing of the forwarding database is carried out here.
+                if (answer == mrYes && path.find("FDB Clear All") == std::string::npos) {
+                    continue;
+                }
+                MessageScript::Clear();
+                MessageScript::Push(answer);
+                page->SetCheckedAction(nullptr);
+                ASSERT_EQ(MessageScript::Log().size(), 1u) << path;
+                EXPECT_EQ(MessageScript::Log()[0].buttons, mbYesNo);
+                EXPECT_EQ(MessageScript::Log()[0].text.rfind("Are you sure", 0), 0u);
+                const std::string lines = SetLines(*form, i);
+                if (answer == mrNo) {
+                    EXPECT_EQ(lines, "") << path; // nothing was sent
+                } else {
+                    EXPECT_TRUE(IsOk(lines)) << path << ": " << lines;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(asked, 5);
 }
 
 } // namespace

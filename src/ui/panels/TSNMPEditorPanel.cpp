@@ -8,6 +8,8 @@
 #include "ui/toolkit/TForm.h"
 #include "ui/toolkit/TMessageBox.h"
 
+#include <QPointer>
+
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
@@ -85,6 +87,15 @@ void TSNMPEditorPanel::SetCheckedAction(TControl* sender) {
     // settable variable instead.
     if (positions.empty()) {
         return;
+    }
+    if (!confirmSetQuestion.empty()) {
+        QPointer<TSNMPEditorPanel> self(this);
+        const TModalResult answer =
+            MessageBox(confirmSetQuestion, "Confirm", mbYesNo, miQuestion, this);
+        if (self == nullptr || answer != mrYes || Binding() == nullptr) {
+            return;
+        }
+        binding = Binding();
     }
 
     // The write runs to its end before the action goes on, whatever mode the page reads in.
