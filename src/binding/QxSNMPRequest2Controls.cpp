@@ -375,7 +375,15 @@ bool QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     }
     BeforeSet();
     if (collect) {
-        CollectValues();
+        try {
+            CollectValues();
+        } catch (const QxError& e) {
+            if (e.Code() != QxSNMPRequest::RefusedValueCode) {
+                throw;
+            }
+            RefuseWrite(e.Text());
+            return false;
+        }
     }
     if (request.active) {
         const std::string refusal = request.CheckStore(positions, valueSource);
