@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <stdexcept>
 #include <chrono>
 #include <cstdio>
 
@@ -132,6 +133,32 @@ bool QxSNMPRequest2Controls::WaitForEnd() {
     }
 }
 
+bool QxSNMPRequest2Controls::EnsureCompleteRead() {
+    std::weak_ptr<bool> alive = alive_;
+    if (busy && !WaitForEnd()) {
+        return false;
+    }
+    if (alive.expired() || closing_) {
+        return false;
+    }
+    if (readComplete_) {
+        return true;
+    }
+    request.active = true;
+    try {
+        Get();
+    } catch (const std::exception& e) {
+        if (!alive.expired() && HasReportTarget()) {
+            Report(e.what());
+        }
+        return false;
+    }
+    if (alive.expired() || (busy && !WaitForEnd()) || alive.expired()) {
+        return false;
+    }
+    return readComplete_ && !closing_;
+}
+
 bool QxSNMPRequest2Controls::StopAndWait() {
     request.active = false;
     if (!busy) {
@@ -166,6 +193,7 @@ void QxSNMPRequest2Controls::Get() {
     lastOperation = OperationGet;
     BeforeGet();
     answerCount = 0;
+    readComplete_ = false;
     busy = true;
     writing_ = false;
     // A stopped request sends nothing, in either mode: nothing is shown or reported as read.
@@ -196,6 +224,7 @@ void QxSNMPRequest2Controls::Get() {
             throw;
         }
         busy = false;
+        readComplete_ = true;
         if (HasReportTarget()) {
             Report(OkText() + request.TakeWalkNote());
         }
@@ -235,10 +264,12 @@ void QxSNMPRequest2Controls::GetCompleted(void* self, const QxSNMPError& result,
                 b->PutAnswer();
                 ++b->answerCount;
             }
+            b->readComplete_ = true;
             b->EndGet(result);
             return;
         }
         if (result.done) {
+            b->readComplete_ = true;
             b->EndGet(result); // the answer that ends a walk is no row of the table
             return;
         }
@@ -327,20 +358,39 @@ bool QxSNMPRequest2Controls::StopForWrite() {
     return !closing_;
 }
 
-void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& positions,
+bool QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& positions,
                                  const QxSNMPRequest::ValueSource& valueSource) {
     if (closing_) {
-        return;
+        return false;
     }
     // One operation at a time: a running read or write ends first.
     if (!StopForWrite()) {
-        return;
+        return false;
     }
     lastOperation = OperationSet;
     refreshAfterSet = refresh;
+    // A table written to is no longer the one read: checks on its rows read it again.
+    if (IsTableList()) {
+        readComplete_ = false;
+    }
     BeforeSet();
     if (collect) {
-        CollectValues();
+        try {
+            CollectValues();
+        } catch (const QxError& e) {
+            if (e.Code() != QxSNMPRequest::RefusedValueCode) {
+                throw;
+            }
+            RefuseWrite(e.Text());
+            return false;
+        }
+    }
+    if (request.active) {
+        const std::string refusal = request.CheckStore(positions, valueSource);
+        if (!refusal.empty()) {
+            RefuseWrite(refusal);
+            return false;
+        }
     }
     busy = true;
     writing_ = true;
@@ -348,7 +398,7 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     if (!request.active) {
         busy = false;
         writing_ = false;
-        return;
+        return false;
     }
     if (mode == Synchronous) {
         try {
@@ -367,7 +417,7 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         if (IsTableList() && refreshAfterSet) {
             Get();
         }
-        return;
+        return true;
     }
     try {
         request.StoreAsync(&QxSNMPRequest2Controls::SetCompleted, this, positions, valueSource);
@@ -376,6 +426,24 @@ void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         writing_ = false;
         throw;
     }
+    return true;
+}
+
+void QxSNMPRequest2Controls::RefuseWrite(const std::string& text) {
+    lastOperation = OperationSet;
+    if (HasReportTarget()) {
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        if (!line.empty() && line.back() == '.') {
+            line.pop_back();
+        }
+        Report(line);
+    }
+    std::string caption;
+    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance())) {
+        caption = app->ExeFileName();
+    }
+    MessageBox(text, caption, mbOK, miWarning, owner);
 }
 
 void QxSNMPRequest2Controls::SetCompleted(void* self, const QxSNMPError& result, QxSNMPVarList&) {

@@ -55,7 +55,11 @@ public:
     // answer in hand is dropped (it would overwrite what the user typed) and the write goes
     // out once it has come. Should the read not end within its exchange's bound, nothing is
     // written and the result line says so.
-    void Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
+    // A text that is not a value of its variable's syntax, or a write that would carry no
+    // variable, is refused before anything is sent: a message box names the field and the form
+    // expected, the result line says that nothing was written, and the controls keep what the
+    // user typed. False when nothing was sent (refused, stopped or closing).
+    bool Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
              const QxSNMPRequest::ValueSource& valueSource = {});
 
     // Waits while the binding is busy, for at most as long as its request's exchange can last
@@ -73,6 +77,14 @@ public:
     // is freed later, once no frame of it is on the stack.
     void Close();
     State CurrentState() const;
+    // Whether the last read succeeded and ran to its end (a walk that failed or was stopped
+    // leaves a list that is not the device's table).
+    bool ReadComplete() const { return readComplete_; }
+    // For checks that count or compare what was read: waits for a read in progress; when the
+    // last read did not succeed and end, reads again and waits for that. True when the values
+    // (the rows of a table) are complete; false when the read failed, did not end within its
+    // bound or the binding is closing.
+    bool EnsureCompleteRead();
     bool Closing() const { return closing_; }
 
     // Writes the result line of the last operation with this error text (or "Ok!").
@@ -123,9 +135,12 @@ private:
     // A read stopped for a write ends: its answer in hand is not shown.
     void EndDropped(const QxSNMPError& result);
     void ShowFailureBox(const std::string& text);
+    // A write refused before sending: the box and the result line.
+    void RefuseWrite(const std::string& text);
 
     bool closing_ = false;
     bool writing_ = false;
+    bool readComplete_ = false;
     // A write waits for the read in hand: that answer is dropped, and a Get meanwhile does not
     // let the read go on.
     bool dropAnswer_ = false;

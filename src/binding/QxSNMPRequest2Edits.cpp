@@ -5,6 +5,7 @@
 #include "shell/QxError.h"
 #include "shell/QxMessages.h"
 #include "snmp/QxOid.h"
+#include "snmp/QxValueCheck.h"
 #include "snmp/QxValueForms.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TCheckBox.h"
@@ -25,6 +26,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -460,6 +462,23 @@ void QxSNMPRequest2Edits::ReadControls(int varIndex) {
         if (v.options != nullptr) {
             value = v.options->ValueOf(value);
         }
+        // A single edit that shows the whole value gives its text as typed: the octet form
+        // would read "900abc" as 900 and a MAC address's separators as zero digits, so that a
+        // value nobody typed went out. The write checks the text against the syntax instead.
+        if (const FieldBinding* only = OnlyWholeEdit(i)) {
+            v.value = As<TEdit>(only->controls.front())->Text();
+            // Octets typed with blanks or separators are held in the module's own hex form.
+            std::optional<std::string> octets;
+            if (v.syntax == sxBitstr || v.syntax == sxOctetstr || v.syntax == sxOpaque) {
+                octets = ParseHexOctets(v.value);
+            } else if (v.syntax == sxMacaddress) {
+                octets = ParseMacAddress(v.value);
+            }
+            if (octets) {
+                v.value = OctetsToHex(*octets);
+            }
+            continue;
+        }
         std::string octets;
         bool bound = false;
         for (const auto& b : bindings_) {
@@ -493,6 +512,59 @@ void QxSNMPRequest2Edits::ReadControls(int varIndex) {
     }
 }
 
+// A number typed for a part of an octet value is refused unless it is wholly a number of the
+// part's range: the octet form would take the leading digits of "12ab" or the low octet of 300.
+void QxSNMPRequest2Edits::CheckPartText(const FieldBinding& b, const std::string& text) const {
+    long long low = 0;
+    long long high = 0;
+    switch (b.syntax) {
+    case sxInt8:
+        low = -128;
+        high = 127;
+        break;
+    case sxUint8:
+        high = 255;
+        break;
+    case sxInt16:
+    case sxUint16:
+        high = 65535;
+        break;
+    default:
+        if (b.syntax == request.vars.Entry(b.varIndex).syntax || IsValueText(b.syntax, text)) {
+            return;
+        }
+        throw QxError(RefusalText(request.vars.Entry(b.varIndex).label, text, b.syntax),
+                      QxSNMPRequest::RefusedValueCode);
+    }
+    const std::optional<std::int32_t> n = ParseInteger32(text);
+    if (!n || *n < low || *n > high) {
+        throw QxError(RefusalText(request.vars.Entry(b.varIndex).label, text, b.syntax) +
+                          " (a whole number from " + std::to_string(low) + " to " +
+                          std::to_string(high) + ")",
+                      QxSNMPRequest::RefusedValueCode);
+    }
+}
+
+const QxSNMPRequest2Edits::FieldBinding* QxSNMPRequest2Edits::OnlyWholeEdit(int varIndex) const {
+    const FieldBinding* found = nullptr;
+    for (const auto& b : bindings_) {
+        if (b->varIndex != varIndex) {
+            continue;
+        }
+        if (found != nullptr) {
+            return nullptr;
+        }
+        found = b.get();
+    }
+    const QxSNMPVar& v = request.vars.Entry(varIndex);
+    if (found == nullptr || found->byteOffset != 0 || found->syntax != v.syntax ||
+        !found->bitPositions.empty() || found->controls.size() != 1 ||
+        As<TEdit>(found->controls.front()) == nullptr || EffectiveOptions(*found) != nullptr) {
+        return nullptr;
+    }
+    return found;
+}
+
 std::string QxSNMPRequest2Edits::ReadPart(const FieldBinding& b, std::string& octets) {
     const QxOptionList* options = EffectiveOptions(b);
     const QPointer<QWidget>& first = b.controls.front();
@@ -524,6 +596,9 @@ std::string QxSNMPRequest2Edits::ReadPart(const FieldBinding& b, std::string& oc
         text = radio->ItemIndex() >= 0 ? radio->Item(radio->ItemIndex()) : std::string();
     } else if (auto* edit = As<TEdit>(first)) {
         text = b.controls.size() == 1 ? edit->Text() : ReadEditGroup(b);
+        if (b.controls.size() == 1 && options == nullptr) {
+            CheckPartText(b, text);
+        }
     } else {
         throw BindingError(BadControlType);
     }

@@ -93,6 +93,10 @@ private:
     // The binding's part as octets read from its controls; false for a bit group, which
     // changes `octets` itself.
     std::string ReadPart(const FieldBinding& b, std::string& octets);
+    // The binding of a variable shown whole by one edit and nothing else; none otherwise.
+    const FieldBinding* OnlyWholeEdit(int varIndex) const;
+    // Raises the refusal of a typed part that is no number of its part's range.
+    void CheckPartText(const FieldBinding& b, const std::string& text) const;
     // The text of a group of edits, by the binding's syntax.
     std::string ReadEditGroup(const FieldBinding& b) const;
     // Columns of the list: the variables not in view, then the shown ones, in list order.

@@ -4,6 +4,7 @@
 #include "shell/QxMessages.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/QxSNMPSession.h"
+#include "snmp/QxValueCheck.h"
 #include "snmp/QxValueText.h"
 #include "snmp/QxVb.h"
 #include "vocab/QxNumList.h"
@@ -35,8 +36,22 @@ constexpr int TimedOut = -5;
 constexpr const char* BulkFallbackNote =
     " (the device did not take GETBULK; the walk went on with get-next)";
 
-bool IsPlaceholder(const std::string& value) {
-    return value == "(NOTDONE)" || value == "(NULL)";
+constexpr const char* NothingToWrite =
+    "Nothing was written: no value was selected for writing.";
+
+// The text of an entry as it goes into a binding: the value behind an option label.
+std::string WrittenText(const QxSNMPVar& v) {
+    return v.options != nullptr ? v.options->ValueOf(v.value) : v.value;
+}
+
+// Refuses an entry whose text is not a value of its syntax. The placeholders of an absent
+// value and of a column that ended during a walk are no data either: writing them would send
+// 0, 0.0.0.0 or a null binding to the device.
+void CheckWritten(const QxSNMPVar& v) {
+    const std::string text = WrittenText(v);
+    if (!IsValueText(v.syntax, text)) {
+        throw QxError(RefusalText(v.label, text, v.syntax), QxSNMPRequest::RefusedValueCode);
+    }
 }
 
 bool IsTable(std::uint8_t kind) {
@@ -165,9 +180,12 @@ void QxSNMPRequest::CheckKind() const {
     }
 }
 
-std::string QxSNMPRequest::EncodedIndex() {
+std::string QxSNMPRequest::EncodedIndex(bool strict) {
     std::string index;
     for (int i = 0; i < vars.indexCount && i < vars.Count(); ++i) {
+        if (strict) {
+            CheckWritten(vars.Entry(i));
+        }
         std::string part = EncodeIndexPart(i);
         if (part.empty()) {
             continue;
@@ -234,16 +252,12 @@ QxSNMPRequest::Pdu QxSNMPRequest::BuildStore() {
     CheckKind();
     Pdu pdu;
     pdu.type = QxPduType::Set;
-    std::string index = IsTable(vars.kind) ? EncodedIndex() : std::string();
+    std::string index = IsTable(vars.kind) ? EncodedIndex(true) : std::string();
     for (int i = 0; i < vars.Count(); ++i) {
         if (!vars.IsSettable(i) || (IsTable(vars.kind) && i < vars.indexCount)) {
             continue;
         }
-        // The texts of an absent value and of a column that ended during a walk are no data:
-        // writing them would send 0, 0.0.0.0 or the text itself to the device.
-        if (IsPlaceholder(vars.Entry(i).value)) {
-            continue;
-        }
+        CheckWritten(vars.Entry(i));
         QxVb vb;
         std::string oid = vars.GetOid(i);
         if (IsTable(vars.kind) && !index.empty()) {
@@ -254,7 +268,29 @@ QxSNMPRequest::Pdu QxSNMPRequest::BuildStore() {
         pdu.vbs.push_back(std::move(vb));
         pdu.entries.push_back(i);
     }
+    // A set without a variable would be answered without error and read as a success.
+    if (pdu.vbs.empty()) {
+        throw QxError(NothingToWrite, RefusedValueCode);
+    }
     return pdu;
+}
+
+std::string QxSNMPRequest::CheckStore(const std::string& selection,
+                                      const ValueSource& valueSource) {
+    RestoreVars restore(vars);
+    try {
+        ApplySelection(selection, valueSource);
+        for (int i = 0; i < vars.Count(); ++i) {
+            ApplyFormula(i, false);
+        }
+        BuildStore();
+    } catch (const QxError& e) {
+        if (e.Code() == RefusedValueCode) {
+            return e.Text();
+        }
+        throw;
+    }
+    return {};
 }
 
 void QxSNMPRequest::ApplySelection(const std::string& selection, const ValueSource& valueSource) {
@@ -342,6 +378,12 @@ QxSNMPRequest::Step QxSNMPRequest::ProcessAnswer(int code, const Pdu& asked,
         // others go on without it.
         size_t k = static_cast<size_t>(answer.errorIndex) - 1;
         if (answer.errorIndex < 1 || k >= asked.entries.size()) {
+            QxMessages::Mapped mapped = QxMessages::MapStatus(2);
+            throw QxError(mapped.text, mapped.code);
+        }
+        // The agent names the binding it refused; one naming an OID that was not asked is no
+        // end of a column but an error.
+        if (k < answer.vbs.size() && answer.vbs[k].oid != asked.vbs[k].oid) {
             QxMessages::Mapped mapped = QxMessages::MapStatus(2);
             throw QxError(mapped.text, mapped.code);
         }

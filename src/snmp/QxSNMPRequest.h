@@ -50,6 +50,12 @@ public:
     void Store(const std::string& selection = {}, const ValueSource& valueSource = {});
     void StoreAsync(Callback callback, void* owner, const std::string& selection = {},
                     const ValueSource& valueSource = {});
+    // What a Store with these arguments would refuse before sending anything: the message that
+    // names the first entry whose text is not a value of its syntax, or says that nothing would
+    // be written; "" when the write can go out. Store and StoreAsync raise the same message
+    // (code RefusedValueCode) and send nothing.
+    std::string CheckStore(const std::string& selection = {}, const ValueSource& valueSource = {});
+    static constexpr int RefusedValueCode = -527;
 
     // Gives up every exchange in flight at once: none of their completions will run, and the
     // destructor has nothing left to wait for. For an owner that goes while its device is
@@ -108,7 +114,8 @@ private:
     void CheckKind() const;
     Pdu BuildFetch(bool first);
     Pdu BuildStore();
-    std::string EncodedIndex();
+    // With `strict`, an index part that is not a value of its syntax is refused.
+    std::string EncodedIndex(bool strict = false);
     // Marks and values of a selective store, applied to vars (the caller restores them).
     void ApplySelection(const std::string& selection, const ValueSource& valueSource);
     // Processes a fetch answer; raises for errors that end the exchange.

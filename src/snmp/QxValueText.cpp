@@ -2,6 +2,7 @@
 
 #include "shell/QxError.h"
 #include "snmp/QxSNMPVarList.h"
+#include "snmp/QxValueCheck.h"
 #include "snmp/QxValueForms.h"
 #include "snmp/QxVb.h"
 #include "vocab/QxDateTime.h"
@@ -45,6 +46,9 @@ std::string IpText(std::string_view octets) {
 }
 
 std::string IpOctets(const std::string& dotted) {
+    if (auto strict = ParseIpAddress(dotted)) {
+        return std::string(strict->begin(), strict->end());
+    }
     QxOid numbers = OidFromText(dotted);
     if (numbers.size() != 4) {
         return std::string(4, '\0');
@@ -104,7 +108,8 @@ std::string DateTimeText(std::string_view octets) {
 }
 
 std::string DateTimeOctets(const std::string& text) {
-    QxDateTime::Octets o = QxDateTime(text).ToOctets();
+    std::optional<QxDateTime> strict = ParseDateTime(text);
+    QxDateTime::Octets o = strict ? strict->ToOctets() : QxDateTime(text).ToOctets();
     return std::string(o.begin(), o.end());
 }
 
@@ -219,6 +224,36 @@ std::string InputText(const QxSNMPVar& v) {
     return v.options != nullptr ? v.options->ValueOf(v.value) : v.value;
 }
 
+// The texts written are checked with the strict conversions before a set is built; these read
+// them with the same conversions, and fall back on the lenient readers only for texts that are
+// not written (index values decoded from the device, texts of other callers).
+std::int32_t Int32Of(const std::string& text) {
+    return ParseInteger32(text).value_or(ReadInt32(text));
+}
+
+std::uint32_t UInt32Of(const std::string& text) {
+    return ParseUnsigned32(text).value_or(ReadUInt32(text));
+}
+
+std::uint32_t TicksOf(const std::string& text) {
+    return ParseTimeTicks(text).value_or(TicksFromText(text));
+}
+
+std::uint64_t Counter64Of(const std::string& text) {
+    return ParseUnsigned64(text).value_or(ReadCounter64(text));
+}
+
+std::string HexOf(const std::string& text, int syntax) {
+    std::optional<std::string> octets =
+        syntax == sxMacaddress ? ParseMacAddress(text) : ParseHexOctets(text);
+    return octets ? *octets : HexToOctets(text);
+}
+
+QxOid OidOf(const std::string& text) {
+    std::optional<std::string> dotted = ParseObjectId(text);
+    return OidFromText(dotted ? *dotted : text);
+}
+
 // Sub-identifiers of an instance suffix, consumed from the front.
 class SubIds {
 public:
@@ -296,20 +331,20 @@ void ValueToVb(const QxSNMPVarList& vars, int i, QxVb& vb) {
         vb.SetInteger(text == "true" ? 1 : 0);
         break;
     case sxInteger:
-        vb.SetInteger(ReadInt32(text));
+        vb.SetInteger(Int32Of(text));
         break;
     case sxBitstr:
     case sxOctetstr:
     case sxOpaque:
     case sxMacaddress:
     case sxIpv6address:
-        vb.SetOctets(QxVb::OctetString, HexToOctets(text));
+        vb.SetOctets(QxVb::OctetString, HexOf(text, v.syntax));
         break;
     case sxNull:
         vb.SetNull();
         break;
     case sxObjectid:
-        vb.SetObjectId(OidFromText(text));
+        vb.SetObjectId(OidOf(text));
         break;
     case sxIpaddress:
     case sxNsapaddr:
@@ -318,13 +353,13 @@ void ValueToVb(const QxSNMPVarList& vars, int i, QxVb& vb) {
     case sxCounter:
     case sxGuage:
     case sxUinteger:
-        vb.SetUnsigned(QxVb::Gauge32, ReadUInt32(text));
+        vb.SetUnsigned(QxVb::Gauge32, UInt32Of(text));
         break;
     case sxTimeticks:
-        vb.SetUnsigned(QxVb::TimeTicks, TicksFromText(text));
+        vb.SetUnsigned(QxVb::TimeTicks, TicksOf(text));
         break;
     case sxCounter64:
-        vb.SetCounter64(ReadCounter64(text));
+        vb.SetCounter64(Counter64Of(text));
         break;
     case sxDouble:
         vb.SetOctets(QxVb::OctetString, BytesOfDouble(FloatFromText(text)));
@@ -352,25 +387,25 @@ std::string EncodeIndexPart(const QxSNMPVarList& vars, int i) {
     case sxCounter:
     case sxGuage:
     case sxUinteger:
-        return std::to_string(v.syntax == sxInteger ? static_cast<std::uint32_t>(ReadInt32(text))
-                                                    : ReadUInt32(text));
+        return std::to_string(v.syntax == sxInteger ? static_cast<std::uint32_t>(Int32Of(text))
+                                                    : UInt32Of(text));
     case sxBitstr:
     case sxOctetstr:
     case sxOpaque:
-        return JoinOctets(HexToOctets(text), counted);
+        return JoinOctets(HexOf(text, v.syntax), counted);
     case sxDisplaystr:
         return JoinOctets(text, counted);
     case sxNull:
         return "";
     case sxObjectid:
-        return JoinIds(OidFromText(text), counted);
+        return JoinIds(OidOf(text), counted);
     case sxIpaddress:
     case sxNsapaddr:
         return JoinOctets(IpOctets(text), false);
     case sxTimeticks:
-        return std::to_string(TicksFromText(text));
+        return std::to_string(TicksOf(text));
     case sxCounter64: {
-        std::uint64_t c = ReadCounter64(text);
+        std::uint64_t c = Counter64Of(text);
         return TwoWords(c >> 32, c);
     }
     case sxDouble: {
@@ -380,7 +415,7 @@ std::string EncodeIndexPart(const QxSNMPVarList& vars, int i) {
     case sxMacaddress:
     case sxIpv6address: {
         size_t n = v.syntax == sxMacaddress ? 6 : 16;
-        std::string octets = HexToOctets(text);
+        std::string octets = HexOf(text, v.syntax);
         return octets.size() < n ? "" : JoinOctets(std::string_view(octets).substr(0, n), false);
     }
     case sxDatetime:

@@ -306,6 +306,12 @@ Findings AdjustmentsAreValid(Entries entries) {
                         found.push_back(where + ": unknown close hook " + text);
                     }
                     break;
+                case AdjustmentKind::ConfirmSet:
+                    if (page.table || text.rfind("Are you sure", 0) != 0) {
+                        found.push_back(where + ": a write's question must be asked on a scalar "
+                                                "page and begin \"Are you sure\"");
+                    }
+                    break;
                 case AdjustmentKind::Counter64Prompt:
                 case AdjustmentKind::FormHeight:
                 case AdjustmentKind::FormWidthPlus:

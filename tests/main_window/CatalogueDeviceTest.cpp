@@ -21,6 +21,7 @@
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TListView.h"
 #include "ui/toolkit/TMemo.h"
+#include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TPageControl.h"
 
 #include <gtest/gtest.h>
@@ -248,8 +249,9 @@ std::string NewIndexValue(const QxSNMPVar& var, int part) {
     case sxMacaddress:
         return "02-00-00-00-00-0" + std::to_string(part + 1);
     case sxDisplaystr:
-    case sxOctetstr:
         return "tst" + std::to_string(part);
+    case sxOctetstr:
+        return "7473743" + std::to_string(part); // "tst0" in hexadecimal
     default:
         return std::to_string(120 + part);
     }
@@ -340,6 +342,133 @@ TEST_F(CatalogueDeviceTest, EveryTablePageWithARowStatusAddsAndDeletesARow) {
         }
     }
     EXPECT_GT(added, 20);
+}
+
+} // namespace
+
+namespace {
+
+// Pages whose write resets or clears the device ask first: No sends nothing, Yes writes.
+TEST_F(CatalogueDeviceTest, DestructiveWritesAskFirst) {
+    int asked = 0;
+    for (const PageDefinition* entry : GeneratedPages()) {
+        const std::string path = TMenuCatalogue::FullPath(*entry);
+        std::unique_ptr<TConfigForm> form = Build(*entry);
+        for (int i = 0; i < form->BindingCount(); ++i) {
+            auto* page = PanelOf<TSNMPEditorPanel>(*form, i);
+            if (page == nullptr || page->confirmSetQuestion.empty()) {
+                continue;
+            }
+            ++asked;
+            ASSERT_TRUE(IsOk(Read(*form, i))) << path;
+            page->EditsPanel()->CheckRow(0);
+            for (const TModalResult answer : {mrNo, mrYes}) {
+                // Only the clearing of the forwarding database is carried out here.
+                if (answer == mrYes && path.find("FDB Clear All") == std::string::npos) {
+                    continue;
+                }
+                MessageScript::Clear();
+                MessageScript::Push(answer);
+                page->SetCheckedAction(nullptr);
+                ASSERT_EQ(MessageScript::Log().size(), 1u) << path;
+                EXPECT_EQ(MessageScript::Log()[0].buttons, mbYesNo);
+                EXPECT_EQ(MessageScript::Log()[0].text.rfind("Are you sure", 0), 0u);
+                const std::string lines = SetLines(*form, i);
+                if (answer == mrNo) {
+                    EXPECT_EQ(lines, "") << path; // nothing was sent
+                } else {
+                    EXPECT_TRUE(IsOk(lines)) << path << ": " << lines;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(asked, 5);
+}
+
+} // namespace
+
+namespace {
+
+// A text that is no value of the syntax, one for every syntax a scalar page writes.
+std::string InvalidText(int syntax) {
+    switch (syntax) {
+    case sxIpaddress:
+        return "300.1.2.3";
+    case sxMacaddress:
+        return "00:11:22:33:44";
+    case sxOctetstr:
+    case sxBitstr:
+        return "ABC";
+    case sxDisplaystr:
+        return std::string(65536, 'x');
+    case sxObjectid:
+        return "1.3.x";
+    case sxCounter:
+    case sxGuage:
+    case sxUinteger:
+    case sxTimeticks:
+        return "4294967296";
+    case sxCounter64:
+        return "-1";
+    default:
+        return "900abc";
+    }
+}
+
+// Every writable, typed row of every scalar page: a text that is no value of its syntax is
+// refused with a box naming the row, nothing is sent and the device keeps its value; the
+// value read is then written back exactly.
+TEST_F(CatalogueDeviceTest, EveryWritableScalarRowRefusesInvalidTextsAndWritesValuesExactly) {
+    int refused = 0;
+    int written = 0;
+    for (const PageDefinition* entry : GeneratedPages()) {
+        const std::string path = TMenuCatalogue::FullPath(*entry);
+        std::unique_ptr<TConfigForm> form = Build(*entry);
+        for (int i = 0; i < form->BindingCount(); ++i) {
+            auto* page = PanelOf<TSNMPEditorPanel>(*form, i);
+            if (page == nullptr || PanelOf<TSNMPListViewPanel>(*form, i) != nullptr ||
+                !page->confirmSetQuestion.empty() || !IsOk(Read(*form, i))) {
+                continue;
+            }
+            QxSNMPRequest2Edits& binding = *form->Binding(i);
+            binding.mode = QxSNMPRequest2Controls::Synchronous;
+            TEditsPanel& rows = *page->EditsPanel();
+            for (int r = 0; r < rows.RowCount(); ++r) {
+                const QxSNMPVar& var = binding.request.vars.Entry(r);
+                const EditRow& row = rows.Row(r);
+                if (!binding.request.vars.IsSettable(r) || row.edit == nullptr ||
+                    row.edit->isHidden() || rows.IsRowEmpty(r) || SpinLocks.count(var.oid) > 0) {
+                    continue;
+                }
+                const std::string where = path + " [" + std::to_string(i) + "] " + var.label;
+                const std::string before = row.edit->Text();
+                const std::string bad = InvalidText(var.syntax);
+                row.edit->SetText(bad);
+                if (row.edit->Text() != bad) {
+                    // The row's edit constraint kept the characters out while typing.
+                    row.edit->SetText(before);
+                    continue;
+                }
+                MessageScript::Clear();
+                MessageScript::Push(mrOk);
+                EXPECT_FALSE(binding.Set(false, true, std::to_string(r))) << where;
+                ASSERT_EQ(MessageScript::Log().size(), 1u) << where;
+                EXPECT_NE(MessageScript::Log()[0].text.find(var.label), std::string::npos) << where;
+                EXPECT_EQ(row.edit->Text(), bad) << where;
+                ++refused;
+
+                row.edit->SetText(before);
+                MessageScript::Clear();
+                EXPECT_TRUE(binding.Set(false, true, std::to_string(r))) << where << BoxTexts();
+                EXPECT_TRUE(IsOk(Read(*form, i))) << where;
+                EXPECT_EQ(row.edit->Text(), before) << where; // the device kept the value
+                ++written;
+            }
+        }
+    }
+    EXPECT_GT(refused, 40);
+    EXPECT_EQ(written, refused);
+    RecordProperty("refused", refused);
 }
 
 } // namespace

@@ -433,19 +433,27 @@ TEST_F(RequestTest, StoreWritesOnlyTheSelectionAndRestoresTheList) {
 
 // "(NOTDONE)" and "(NULL)" stand for values the device did not give; a store leaves them out
 // instead of writing 0 or a null over the device's setting.
-TEST_F(RequestTest, StoreLeavesPlaceholdersOut) {
+// The placeholders of an absent value and of an ended column are no data: a store that would
+// write one is refused as a whole, and the device keeps every value.
+TEST_F(RequestTest, StoreRefusesPlaceholders) {
     auto r = Request(1, TwoSettings, SVT_SV, 0);
     r->vars.Entry(1).value = "480";
     r->Store("1");
     for (const char* placeholder : {"(NOTDONE)", "(NULL)"}) {
         SCOPED_TRACE(placeholder);
         r->Fetch(true);
-        std::string rmon = r->vars.Entry(0).value == "enabled" ? "disabled" : "enabled";
-        r->vars.Entry(0).value = rmon;
+        const std::string before = r->vars.Entry(0).value;
+        r->vars.Entry(0).value = before == "enabled" ? "disabled" : "enabled";
         r->vars.Entry(1).value = placeholder;
-        EXPECT_NO_THROW(r->Store());
+        try {
+            r->Store();
+            ADD_FAILURE() << "a placeholder was stored";
+        } catch (const QxError& e) {
+            EXPECT_EQ(e.Code(), QxSNMPRequest::RefusedValueCode);
+        }
+        EXPECT_EQ(r->vars.Entry(1).value, placeholder);
         r->Fetch(true);
-        EXPECT_EQ(r->vars.Entry(0).value, rmon);
+        EXPECT_EQ(r->vars.Entry(0).value, before);
         EXPECT_EQ(r->vars.Entry(1).value, "480");
     }
 }

@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "ui/toolkit/TButton.h"
 #include "ui/toolkit/TChart.h"
+#include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TForm.h"
 #include "ui/toolkit/TImage.h"
 #include "ui/toolkit/TLabel.h"
@@ -235,6 +236,39 @@ TEST_F(WidgetsTest, ChartSeriesHoldTheirPoints) {
     EXPECT_TRUE(chart.View3D());
     TApplication::ProcessMessages(); // the axes follow the points
     EXPECT_EQ(output->Count(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// Texts of the device or the user are shown as they are: markup in them is text, and a value
+// longer than Qt's default edit limit is kept whole.
+TEST_F(WidgetsTest, DeviceTextsAreShownAsTheyAre) {
+    const std::string markup = "<b><font color=red size=7>FAKE STATUS</font></b>";
+    TForm form;
+    TLabel label(&form);
+    label.SetCaption(markup);
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    EXPECT_EQ(label.Caption(), markup);
+    TStaticText text(&form);
+    text.SetCaption(markup);
+    EXPECT_EQ(text.textFormat(), Qt::PlainText);
+
+    // A tip is escaped, so that Qt shows the characters instead of reading them as markup.
+    label.SetShowHint(true);
+    label.SetHint(markup);
+    EXPECT_EQ(label.Hint(), markup);
+    EXPECT_EQ(label.toolTip().indexOf(QStringLiteral("<b>")), -1);
+    EXPECT_NE(label.toolTip().indexOf(QStringLiteral("&lt;b&gt;")), -1);
+
+    TEdit edit(&form);
+    const std::string contact(40000, 'c');
+    edit.SetText(contact);
+    EXPECT_EQ(edit.Text().size(), contact.size());
+    const std::string full(65535, 'x');
+    edit.SetText(full);
+    EXPECT_EQ(edit.Text(), full);
 }
 
 } // namespace

@@ -366,6 +366,11 @@ constexpr PageSpec Pages_DualConfiguration1Click[] = {
 };
 
 // Basic Configuration / Basic / FDB Clear All State
+// The write resets or clears the device: asked first.
+constexpr PageAdjustment Confirm_FDBManagement1Click[] = {
+    {AdjustmentKind::ConfirmSet, -1, 0,
+     "Are you sure to clear all entries of the forwarding database?"},
+};
 constexpr PageSpec Pages_FDBManagement1Click[] = {
     {.table = false,
      .vars = DT_FDBManagement1Click_0,
@@ -374,10 +379,15 @@ constexpr PageSpec Pages_FDBManagement1Click[] = {
      .indexCount = 0,
      .statusColumn = -1,
      .createText = nullptr,
-     .destroyText = nullptr},
+     .destroyText = nullptr,
+     .adjustments = Confirm_FDBManagement1Click},
 };
 
 // Basic Configuration / Basic / ARP Clear All State
+// The write resets or clears the device: asked first.
+constexpr PageAdjustment Confirm_ARPManagement1Click[] = {
+    {AdjustmentKind::ConfirmSet, -1, 0, "Are you sure to clear all entries of the ARP table?"},
+};
 constexpr PageSpec Pages_ARPManagement1Click[] = {
     {.table = false,
      .vars = DT_ARPManagement1Click_0,
@@ -386,10 +396,15 @@ constexpr PageSpec Pages_ARPManagement1Click[] = {
      .indexCount = 0,
      .statusColumn = -1,
      .createText = nullptr,
-     .destroyText = nullptr},
+     .destroyText = nullptr,
+     .adjustments = Confirm_ARPManagement1Click},
 };
 
 // Basic Configuration / Basic / Trust Host Management / Trust Host Delete All State
+// The write resets or clears the device: asked first.
+constexpr PageAdjustment Confirm_TrustHostDeleteAllState1Click[] = {
+    {AdjustmentKind::ConfirmSet, -1, 0, "Are you sure to delete all trust hosts?"},
+};
 constexpr PageSpec Pages_TrustHostDeleteAllState1Click[] = {
     {.table = false,
      .vars = DT_TrustHostDeleteAllState1Click_0,
@@ -398,7 +413,8 @@ constexpr PageSpec Pages_TrustHostDeleteAllState1Click[] = {
      .indexCount = 0,
      .statusColumn = -1,
      .createText = nullptr,
-     .destroyText = nullptr},
+     .destroyText = nullptr,
+     .adjustments = Confirm_TrustHostDeleteAllState1Click},
 };
 
 // Basic Configuration / Basic / Trust Host Management / Trust Host Table
@@ -670,6 +686,10 @@ constexpr PageSpec Pages_IPV61Click[] = {
 };
 
 // Basic Configuration / ACL Management / Access Profile / ACL Mask Delete All
+// The write resets or clears the device: asked first.
+constexpr PageAdjustment Confirm_MaskDeleteAll1Click[] = {
+    {AdjustmentKind::ConfirmSet, -1, 0, "Are you sure to delete all ACL masks?"},
+};
 constexpr PageSpec Pages_MaskDeleteAll1Click[] = {
     {.table = false,
      .vars = DT_MaskDeleteAll1Click_0,
@@ -678,7 +698,8 @@ constexpr PageSpec Pages_MaskDeleteAll1Click[] = {
      .indexCount = 0,
      .statusColumn = -1,
      .createText = nullptr,
-     .destroyText = nullptr},
+     .destroyText = nullptr,
+     .adjustments = Confirm_MaskDeleteAll1Click},
 };
 
 // Basic Configuration / ACL Management / Access Profile / ACL Meter Information
@@ -953,6 +974,11 @@ constexpr PageSpec Pages_SysLogClick[] = {
 };
 
 // Basic Configuration / Reset
+// The write resets or clears the device: asked first.
+constexpr PageAdjustment Confirm_Reset1Click[] = {
+    {AdjustmentKind::ConfirmSet, -1, 0,
+     "Are you sure to reset the switch? A reset takes effect at once."},
+};
 constexpr PageSpec Pages_Reset1Click[] = {
     {.table = false,
      .vars = DT_Reset1Click_0,
@@ -961,7 +987,8 @@ constexpr PageSpec Pages_Reset1Click[] = {
      .indexCount = 0,
      .statusColumn = -1,
      .createText = nullptr,
-     .destroyText = nullptr},
+     .destroyText = nullptr,
+     .adjustments = Confirm_Reset1Click},
 };
 
 // Single IP Configuration / Single IP Management Information

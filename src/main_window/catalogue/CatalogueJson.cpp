@@ -154,6 +154,8 @@ std::string AdjustmentText(const PageAdjustment& adjustment) {
         return "form height " + value;
     case AdjustmentKind::FormWidthPlus:
         return "form width +" + value;
+    case AdjustmentKind::ConfirmSet:
+        return "confirm set \"" + HookName(adjustment) + "\"";
     }
     return {};
 }

@@ -34,6 +34,7 @@ enum class AdjustmentKind : std::uint8_t {
     CloseHook,       // the form's close runs the main-window handler named `text` afterwards
     FormHeight,      // the form's outer height becomes `value`
     FormWidthPlus,   // the form's outer width grows by `value`
+    ConfirmSet,      // scalar page whose write resets or clears the device: Set asks `text`
 };
 
 struct PageAdjustment {

@@ -109,6 +109,9 @@ void Adjust(const PageSpec& page, TSNMPEditorPanel& panel, const PageHost&) {
                 }
             }
             break;
+        case AdjustmentKind::ConfirmSet:
+            panel.confirmSetQuestion = Text(a.text);
+            break;
         case AdjustmentKind::Synchronous:
         case AdjustmentKind::V2cRequest:
         case AdjustmentKind::Counter64Prompt:

@@ -8,6 +8,8 @@
 #include "ui/toolkit/TForm.h"
 #include "ui/toolkit/TMessageBox.h"
 
+#include <QPointer>
+
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
@@ -86,6 +88,15 @@ void TSNMPEditorPanel::SetCheckedAction(TControl* sender) {
     if (positions.empty()) {
         return;
     }
+    if (!confirmSetQuestion.empty()) {
+        QPointer<TSNMPEditorPanel> self(this);
+        const TModalResult answer =
+            MessageBox(confirmSetQuestion, "Confirm", mbYesNo, miQuestion, this);
+        if (self == nullptr || answer != mrYes || Binding() == nullptr) {
+            return;
+        }
+        binding = Binding();
+    }
 
     // The write runs to its end before the action goes on, whatever mode the page reads in.
     struct RestoreMode {
@@ -94,11 +105,16 @@ void TSNMPEditorPanel::SetCheckedAction(TControl* sender) {
         ~RestoreMode() { binding.mode = mode; }
     } restoreMode{*binding, binding->mode};
     binding->mode = QxSNMPRequest2Controls::Synchronous;
+    bool sent = true;
     try {
-        binding->Set(false, true, positions);
+        sent = binding->Set(false, true, positions);
     } catch (const std::exception& e) {
         // A refused write, or input the binding cannot convert: the result area says why.
         binding->Report(e.what());
+    }
+    // A value refused before sending keeps the dialog open with what the user typed.
+    if (!sent) {
+        return;
     }
 
     // The add and edit dialogs of list pages close after a write, even a refused one: its

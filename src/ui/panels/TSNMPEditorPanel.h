@@ -31,6 +31,10 @@ public:
 
     TEditsPanel* EditsPanel() const { return editsPanel_; }
 
+    // Set on pages whose write resets or clears the device: the write first asks this
+    // question (Yes/No), and No sends nothing.
+    std::string confirmSetQuestion;
+
 private:
     TEditsPanel* editsPanel_ = nullptr;
 };

@@ -8,6 +8,10 @@
 
 #include <algorithm>
 
+namespace {
+constexpr int WholeValueLength = 1 << 20;
+} // namespace
+
 // Refuses user edits that make the text longer than the limit; shortening a text that is
 // already too long stays possible. Texts the program sets are not checked by Qt's validators.
 class TEdit::LengthLimit : public QValidator {
@@ -29,6 +33,10 @@ private:
 TEdit::TEdit(QWidget* parent) : TControlT<QLineEdit>(parent, clWindow, clWindowText) {
     limit_ = new LengthLimit(this);
     setValidator(limit_);
+    // Qt's own limit (32767 characters) would cut a longer value silently, also one the program
+    // sets. An OCTET STRING holds up to 65535 octets; texts beyond that are refused with a
+    // message when they are written, never cut here.
+    QLineEdit::setMaxLength(WholeValueLength);
     resize(121, std::max(21, sizeHint().height()));
     Track(connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         lengthBefore_ = static_cast<int>(text.size());

@@ -24,6 +24,8 @@ void FitLabel(TControl& control, QLabel& label) {
 } // namespace
 
 TLabel::TLabel(QWidget* parent) : TControlT<QLabel>(parent) {
+    // Captions often carry texts of the device or the user: shown as they are, never as markup.
+    setTextFormat(Qt::PlainText);
     setAlignment(QtAlignment(alignment_));
     Fit();
 }

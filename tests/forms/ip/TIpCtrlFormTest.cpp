@@ -221,9 +221,11 @@ TEST_F(IpCtrlFormTest, AddChecksBeforeWriting) {
         EXPECT_EQ(e.btnSet->Caption(), "Add");
         EXPECT_EQ(e.cbxState->Text(), "createAndGo");
         EXPECT_FALSE(e.cbxState->Enabled());
+        // The IF index is the device's own: shown, never written.
+        EXPECT_FALSE(e.edtIndex->Enabled());
         for (TEdit* edit : {e.edtIPAddr, e.edtIndex, e.edtInterface, e.edtMask, e.edtVlan}) {
             EXPECT_EQ(edit->Text(), "");
-            EXPECT_TRUE(edit->Enabled());
+            EXPECT_EQ(edit->Enabled(), edit != e.edtIndex);
         }
         EXPECT_TRUE(e.cbxOper->Enabled());
         EXPECT_TRUE(e.cbxSecondary->Enabled());
@@ -236,8 +238,6 @@ TEST_F(IpCtrlFormTest, AddChecksBeforeWriting) {
             {[](auto& w) { w.edtIPAddr->SetText("224.0.0.1"); }, Checks::InvalidAddress},
             {[](auto& w) { w.edtMask->SetText("255.255.255.128"); }, Checks::InvalidMask},
             {[](auto& w) { w.edtIPAddr->SetText("192.168.10.7"); }, Checks::SameNetwork},
-            {[](auto& w) { w.edtIndex->SetText(""); }, Checks::NoIfIndex},
-            {[](auto& w) { w.edtIndex->SetText("11"); }, Checks::UsedIfIndex},
             {[](auto& w) { w.edtInterface->SetText(""); }, Checks::NoName},
             {[](auto& w) { w.edtInterface->SetText("sales2"); }, Checks::UsedName},
             {[](auto& w) { w.cbxSecondary->SetItemIndex(-1); }, Checks::NoSecondary},
@@ -345,6 +345,42 @@ TEST_F(IpCtrlFormTest, EditThenDelete) {
     ASSERT_TRUE(Settled());
     EXPECT_EQ(DeviceValue(3, "10.1.2.1"), "\"lab\"");
     EXPECT_EQ(DeviceValue(8, "10.1.2.1"), "1");
+}
+
+// The System interface (the management interface) is taken out of service or given to DHCP
+// only after a Yes: No writes nothing and leaves the window open.
+TEST_F(IpCtrlFormTest, SystemInterfaceChangesAskFirst) {
+    TIpCtrlForm& f = Open();
+    const std::string mode = DeviceValue(6, "10.90.90.90");
+    const std::string state = DeviceValue(8, "10.90.90.90");
+    struct Change {
+        const char* state;
+        const char* mode;
+    } changes[] = {{"notInService", nullptr}, {nullptr, "dhcp"}};
+    for (const Change& c : changes) {
+        Select("10.90.90.90");
+        MessageScript::Clear();
+        bool stillOpen = false;
+        WithEditWindow(f.btnEdit, [&](TIPCtrlEdtForm& e) {
+            ASSERT_EQ(e.edtInterface->Text(), "System");
+            if (c.state != nullptr) {
+                e.cbxState->SetText(c.state);
+            }
+            if (c.mode != nullptr) {
+                e.cbxMode->SetText(c.mode);
+            }
+            MessageScript::Push(mrNo);
+            e.btnSet->Click();
+            stillOpen = e.ModalResult() == mrNone;
+        });
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        EXPECT_EQ(MessageScript::Log()[0].text, Checks::SystemQuestion);
+        EXPECT_EQ(MessageScript::Log()[0].buttons, mbYesNo);
+        EXPECT_TRUE(stillOpen);
+        ASSERT_TRUE(Settled());
+        EXPECT_EQ(DeviceValue(6, "10.90.90.90"), mode);
+        EXPECT_EQ(DeviceValue(8, "10.90.90.90"), state);
+    }
 }
 
 // A proxy ARP state nobody chose is left to the device instead of being sent as 0, which the

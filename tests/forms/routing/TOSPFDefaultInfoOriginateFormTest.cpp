@@ -5,6 +5,7 @@
 #include "ui/toolkit/TCheckBox.h"
 #include "ui/toolkit/TComboBox.h"
 #include "ui/toolkit/TEdit.h"
+#include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TStatusBar.h"
 
 #include <gtest/gtest.h>
@@ -78,13 +79,26 @@ TEST_F(OSPFDefaultInfoTest, ReadsTheFourValues) {
 }
 
 // Only the ticked fields are written; the access codes are as bound afterwards and a
-// refresh clears the ticks.
+// refresh clears the ticks. A field changed without its tick stops the write with a message
+// that names it.
 TEST_F(OSPFDefaultInfoTest, WritesOnlyTheTickedFields) {
     Open();
     form_->CheckBox1->SetChecked(true);
     form_->CBoxState->SetText("disabled");
     form_->MetricEdit->SetText("99"); // changed, but not ticked
     form_->CBoxMettype->SetText("type1");
+    MessageScript::Push(mrOk);
+    form_->SetBtn->Click();
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_NE(MessageScript::Log()[0].text.find("Mettype, Metric"), std::string::npos)
+        << MessageScript::Log()[0].text;
+    ExpectAccessAsBound();
+    ASSERT_TRUE(Idle());
+    EXPECT_EQ(DeviceWalk(Group)[Scalar(1)], "1"); // nothing was written
+    EXPECT_EQ(form_->MetricEdit->Text(), "99");   // what was typed stays
+
+    form_->MetricEdit->SetText("10");
+    form_->CBoxMettype->SetText("type2");
     form_->SetBtn->Click();
     ExpectAccessAsBound();
     ASSERT_TRUE(WaitUntil([&] { return Status().rfind("Get: Ok!", 0) == 0; }, 10000)) << Status();
@@ -95,7 +109,43 @@ TEST_F(OSPFDefaultInfoTest, WritesOnlyTheTickedFields) {
     EXPECT_EQ(device[Scalar(4)], "10");
     EXPECT_EQ(form_->MetricEdit->Text(), "10"); // read again
     EXPECT_FALSE(form_->CheckBox1->Checked());
-    ExpectFieldsEnabled();
+    // The fields follow the state written: greyed while origination is disabled.
+    EXPECT_FALSE(form_->MetricEdit->Enabled());
+    EXPECT_TRUE(form_->SetBtn->Enabled());
+    DeviceSet({Scalar(1), "i", "1"});
+}
+
+// Ticked fields that origination "disabled" greys out are not written, and a write with
+// nothing ticked sends nothing and says so instead of "Ok!".
+TEST_F(OSPFDefaultInfoTest, GreyedOrUntickedFieldsAreNotWritten) {
+    Open();
+    const auto before = DeviceWalk(Group);
+    MessageScript::Clear();
+    MessageScript::Push(mrOk);
+    form_->SetBtn->Click();
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_NE(MessageScript::Log()[0].text.find("Nothing was written"), std::string::npos);
+    EXPECT_EQ(Status().rfind("Set: Ok!", 0), std::string::npos) << Status();
+    ASSERT_TRUE(Idle());
+    EXPECT_EQ(DeviceWalk(Group), before);
+
+    MessageScript::Clear();
+    for (TCheckBox* box : {form_->CheckBox1, form_->CheckBox2, form_->CheckBox4}) {
+        box->SetChecked(true);
+    }
+    form_->CBoxState->SetText("disabled");
+    form_->CBoxState->Fire(form_->CBoxState->OnChange); // greys Always and Metric
+    ASSERT_FALSE(form_->MetricEdit->Enabled());
+    form_->SetBtn->Click();
+    EXPECT_TRUE(MessageScript::Log().empty());
+    ASSERT_TRUE(WaitUntil([&] { return Status().rfind("Get: Ok!", 0) == 0; }, 10000)) << Status();
+    ASSERT_TRUE(Idle());
+    auto device = DeviceWalk(Group);
+    EXPECT_EQ(device[Scalar(1)], "2");
+    EXPECT_EQ(device[Scalar(2)], before.at(Scalar(2)));
+    EXPECT_EQ(device[Scalar(4)], before.at(Scalar(4)));
+    // The fields stay greyed while origination is disabled.
+    EXPECT_FALSE(form_->MetricEdit->Enabled());
     DeviceSet({Scalar(1), "i", "1"});
 }
 

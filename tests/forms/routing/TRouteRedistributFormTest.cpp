@@ -206,6 +206,40 @@ TEST_F(RouteRedistributTest, RefusedMetricWritesNothing) {
     EXPECT_EQ(DeviceWalk(Entry), before);
 }
 
+// A row needs both protocols (they are its index), and a route type the protocols take: a
+// radio button the protocol rule greyed out is never written.
+TEST_F(RouteRedistributTest, AddNeedsProtocolsAndATypeTheyTake) {
+    Open();
+    const auto before = DeviceWalk(Entry);
+    form_->ComboBox1->SetText("");
+    form_->ComboBox2->SetText("");
+    form_->Edit1->SetText("5");
+    MessageScript::Clear();
+    MessageScript::Push(mrOk);
+    form_->AddBtn->Click();
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text,
+              "Please choose the source and the destination protocol!");
+
+    // "type-1" is greyed out for static routes into RIP.
+    form_->ComboBox1->SetText("static");
+    form_->ComboBox2->SetText("rip");
+    form_->ComboBox2->Fire(form_->ComboBox2->OnChange);
+    form_->TypeRadio[2]->SetEnabled(true);
+    form_->TypeRadio[2]->Click();
+    form_->ComboBox2->Fire(form_->ComboBox2->OnChange);
+    ASSERT_FALSE(form_->TypeRadio[2]->Enabled());
+    ASSERT_TRUE(form_->TypeRadio[2]->Checked());
+    MessageScript::Clear();
+    MessageScript::Push(mrOk);
+    form_->AddBtn->Click();
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_NE(MessageScript::Log()[0].text.find("type-1 does not apply"), std::string::npos)
+        << MessageScript::Log()[0].text;
+    ASSERT_TRUE(Idle());
+    EXPECT_EQ(DeviceWalk(Entry), before);
+}
+
 TEST_F(RouteRedistributTest, SetAddAndDeleteReachTheDevice) {
     Open();
     // Set: the selected row gets the metric and the route type chosen.
@@ -295,6 +329,7 @@ TEST_F(RouteRedistributTest, UnsendableRequestIsReported) {
     form_->ComboBox1->SetText("local");
     form_->ComboBox2->SetText("rip");
     form_->Edit1->SetText("4");
+    form_->TypeRadio[1]->Click(); // "all"
     const int lines = form_->Memo1->LineCount();
     form_->AddBtn->Click();
     ASSERT_TRUE(Idle());

@@ -6,6 +6,7 @@
 #include "ui/toolkit/TComboBox.h"
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TMemo.h"
+#include "ui/toolkit/TMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,34 @@ TEST_F(CurrentTime, EmptyClockIsRefusedBeforeAnyWrite) {
     EXPECT_FALSE(form.Binding()->busy);
     EXPECT_EQ(form.Memo1->LineCount(), lines);
     form.hide();
+}
+
+// A clock text that is no date and time is refused with a box naming the field, and the switch
+// keeps its clock; the device's own text with its offset from UTC is written exactly.
+TEST_F(CurrentTime, ClockTextsAreWrittenExactlyOrRefused) {
+    TCurrentTimeForm form(nullptr);
+    ASSERT_TRUE(Idle(form));
+    const std::string before = DeviceValue(Clock);
+    for (const char* bad :
+         {"hello", "2026-13-1,0:0:0.0", "2026-2-30,0:0:0.0", "(NULL)", "2026-1-1,25:0:0.0,+8:0"}) {
+        MessageScript::Clear();
+        form.currentclockEdit->SetText(bad);
+        MessageScript::Push(mrOk);
+        form.SetButtonClick();
+        ASSERT_TRUE(Idle(form));
+        ASSERT_EQ(MessageScript::Log().size(), 1u) << bad;
+        EXPECT_NE(MessageScript::Log()[0].text.find("Current Clock"), std::string::npos);
+        EXPECT_EQ(form.currentclockEdit->Text(), bad); // kept for correcting
+        EXPECT_EQ(DeviceValue(Clock), before) << bad;
+        EXPECT_FALSE(StartsWith(LastLine(*form.Memo1), "Set: Ok!")) << bad;
+    }
+    MessageScript::Clear();
+    form.currentclockEdit->SetText("2027-11-22,13:44:55.6,-10:30");
+    form.SetButtonClick();
+    ASSERT_TRUE(Idle(form));
+    EXPECT_TRUE(MessageScript::Log().empty());
+    EXPECT_EQ(DeviceValue(Clock), "07 EB 0B 16 0D 2C 37 06 2D 0A 1E");
+    DeviceSet({Clock, "x", "07EA0C0A081E00002B0100"});
 }
 
 TEST_F(CurrentTime, ReadErrorGoesToTheMemo) {

@@ -278,6 +278,25 @@ TEST_F(SummerTime, RefusedStatusStopsTheWriteAndRestoresTheRows) {
     }
 }
 
+// The status goes through and the device refuses the offset: the result area ends with what
+// the device holds now, and the device has the new status with its old offset.
+TEST_F(SummerTime, HalfDoneWriteSaysWhatStuck) {
+    Form form(nullptr);
+    // An offset the device does not have: the second set of the write is refused.
+    form.Binding()->request.vars.Entry(Form::RowOffset).oid = "1.3.6.1.4.1.32473.12.10.12.99";
+    Choose(form, "disable");
+    Rows(form).CheckRow(Form::RowStatus);
+    Rows(form).CheckRow(Form::RowOffset);
+    Rows(form).SetRowText(Form::RowOffset, "90");
+    form.SetCheckedClick();
+    EXPECT_EQ(DeviceValue(Status), "0");
+    EXPECT_EQ(DeviceValue(Offset), "60");
+    const std::string last = LastLine(Memo(form));
+    EXPECT_NE(last.find("Only the status was written (now \"disable\")"), std::string::npos)
+        << last;
+    DeviceSet({Status, "i", "1"});
+}
+
 TEST_F(SummerTime, ReadErrorsReachTheResultArea) {
     Form form(nullptr);
     QxSNMPRequest& request = form.Binding()->request;

@@ -1,6 +1,5 @@
 #include "forms/config/ip/QxIpInterfaceChecks.h"
 
-#include <charconv>
 #include <cstdint>
 #include <optional>
 
@@ -31,21 +30,6 @@ std::optional<unsigned> PartValue(const std::string& part) {
         if (value > 255) {
             return std::nullopt;
         }
-    }
-    return value;
-}
-
-// A whole number as typed: an optional sign and decimal digits, within 32 bits.
-std::optional<std::int32_t> WholeNumber(const std::string& text) {
-    std::int32_t value = 0;
-    const char* begin = text.data();
-    const char* end = text.data() + text.size();
-    if (begin != end && *begin == '+') {
-        ++begin;
-    }
-    auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (begin == end || ec != std::errc() || ptr != end) {
-        return std::nullopt;
     }
     return value;
 }
@@ -118,18 +102,8 @@ std::string QxIpInterfaceChecks::CheckAdd(const NewInterface& added, const std::
             return SameNetwork;
         }
     }
-    // The first interface may go without an IF index.
-    if (!rows.empty()) {
-        const std::optional<std::int32_t> ifIndex = WholeNumber(added.ifIndex);
-        if (!ifIndex) {
-            return NoIfIndex;
-        }
-        for (const Row& row : rows) {
-            if (WholeNumber(row.ifIndex) == ifIndex) {
-                return UsedIfIndex;
-            }
-        }
-    }
+    // The IF index is the device's own (its column is read-only): it is never written, so
+    // nothing typed there is asked for or compared.
     if (added.name.empty()) {
         return NoName;
     }

@@ -49,6 +49,10 @@ public:
     static constexpr const char* NoPrimary = "You should create primary interface at first.";
     static constexpr const char* NoMode = "Please choose Mode";
     static constexpr const char* NoLinkState = "Please choose Link State";
+    static constexpr const char* SystemQuestion =
+        "Are you sure to change the System interface? It is the management interface: taken "
+        "out of service or given to DHCP, the switch may no longer be reachable at its "
+        "address.";
     static constexpr const char* SystemInterface = "The system IP interface can't be deleted.";
     static constexpr const char* SecondaryFirst = "The secondary interface must be deleted first!";
 

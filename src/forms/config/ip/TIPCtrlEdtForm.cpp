@@ -98,10 +98,12 @@ void TIPCtrlEdtForm::SetUpForMode() {
         OL_1active_2notInService.FillItems(*cbxState);
         cbxState->SetText(state);
     }
-    for (TControl* control : std::initializer_list<TControl*>{
-             edtIPAddr, edtIndex, edtInterface, edtMask, edtVlan, cbxOper, cbxSecondary}) {
+    for (TControl* control : std::initializer_list<TControl*>{edtIPAddr, edtInterface, edtMask,
+                                                              edtVlan, cbxOper, cbxSecondary}) {
         control->SetEnabled(adding);
     }
+    // The device numbers its interfaces itself: the IF index is shown, never written.
+    edtIndex->SetEnabled(false);
     cbxState->SetEnabled(!adding);
     btnSet->SetCaption(adding ? "Add" : "Edit");
 }
@@ -140,8 +142,10 @@ void TIPCtrlEdtForm::AddInterface() {
         excluded.push_back(TIpCtrlForm::VarArp);
     }
     ChooseState("createAndGo");
-    listForm_->WriteRow(excluded);
-    SetModalResult(mrOk);
+    // A refused value keeps the window open with what was typed.
+    if (listForm_->WriteRow(excluded)) {
+        SetModalResult(mrOk);
+    }
 }
 
 void TIPCtrlEdtForm::EditInterface() {
@@ -162,6 +166,15 @@ void TIPCtrlEdtForm::EditInterface() {
     if (cbxARP->ItemIndex() < 0) {
         excluded.push_back(TIpCtrlForm::VarArp);
     }
-    listForm_->WriteRow(excluded);
-    SetModalResult(mrOk);
+    // The System interface is the one the module itself reaches the switch through: taking it
+    // out of service, or handing its address to DHCP, may cut the management connection.
+    if (edtInterface->Text() == QxIpInterfaceChecks::SystemName &&
+        (Chosen(cbxState) == "notInService" || Chosen(cbxMode) == "dhcp") &&
+        MessageBox(QxIpInterfaceChecks::SystemQuestion, Caption(), mbYesNo, miQuestion, this) !=
+            mrYes) {
+        return;
+    }
+    if (listForm_->WriteRow(excluded)) {
+        SetModalResult(mrOk);
+    }
 }

@@ -361,13 +361,14 @@ bool TIpCtrlForm::WriteRow(const std::vector<int>& excluded) {
     }
     // The request builds the message before Set returns, so the access codes can be put back
     // at once; the read that follows a successful write runs with them.
+    bool sent = false;
     try {
-        binding_->Set(true, true);
+        sent = binding_->Set(true, true);
     } catch (const std::exception& error) {
         RestoreAccess();
         binding_->Report(error.what());
         return false;
     }
     RestoreAccess();
-    return true;
+    return sent;
 }

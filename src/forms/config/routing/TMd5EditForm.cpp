@@ -1,6 +1,7 @@
 #include "forms/config/routing/TMd5EditForm.h"
 
 #include "binding/QxSNMPRequest2Edits.h"
+#include "forms/SecretField.h"
 #include "forms/config/routing/RoutingFormKit.h"
 #include "ui/toolkit/TButton.h"
 #include "ui/toolkit/TComboBox.h"
@@ -8,6 +9,8 @@
 #include "ui/toolkit/TLabel.h"
 #include "ui/toolkit/TListView.h"
 #include "ui/toolkit/TMessageBox.h"
+
+#include <QPointer>
 
 #include <exception>
 
@@ -20,6 +23,9 @@ constexpr const char* KeyIdDifferent = "KeyID must be different.";
 constexpr const char* KeyNeeded = "Key is needed.";
 constexpr const char* KeyInvalid = "Invalid key.";
 constexpr const char* StatusCreate = "Status should be createAndGo.";
+constexpr const char* ListNotRead =
+    "The MD5 key list could not be read from the device, so the KeyID cannot be compared with "
+    "the existing keys. Nothing was written.";
 
 } // namespace
 
@@ -34,6 +40,7 @@ TMd5EditForm::TMd5EditForm(QWidget* owner) : TForm(owner) {
     KeyIDEdit = MakeEdit(this, "KeyIDEdit", 120, 16, 150);
     MakeLabel(this, "Key", 16, 55);
     KeyEdit = MakeEdit(this, "KeyEdit", 120, 52, 150);
+    ShowKey = MaskSecret(KeyEdit, this, "ShowKey", 120, 74);
     MakeLabel(this, "Status", 16, 91);
     ComboBox1 = MakeCombo(this, "ComboBox1", 120, 88, 150);
     SetBtn = MakeButton(this, "SetBtn", "Set", 290, 16);
@@ -119,6 +126,27 @@ bool TMd5EditForm::KeyIdTaken(const std::string& keyId) const {
 
 void TMd5EditForm::SetBtnClick() {
     const std::string keyId = KeyIDEdit->Text();
+    // A new key ID is compared with the rows of a list that holds the whole table as the
+    // device has it: a list whose read failed or was cut short is read again first, leaving
+    // the typed texts alone.
+    if (mode == ModeAdd && !keyId.empty() && binding_ != nullptr) {
+        const std::string key = KeyEdit->Text();
+        const std::string status = ComboBox1->Text();
+        QPointer<TMd5EditForm> self(this);
+        const bool complete = binding_->EnsureCompleteRead();
+        if (self == nullptr) {
+            return;
+        }
+        KeyIDEdit->SetText(keyId);
+        KeyEdit->SetText(key);
+        ComboBox1->SetText(status);
+        KeyIDEdit->SetEnabled(true);
+        KeyEdit->SetEnabled(true);
+        if (!complete) {
+            ShowMessage(ListNotRead, this);
+            return;
+        }
+    }
     const std::string problem = CheckKey(mode, keyId, mode == ModeAdd && KeyIdTaken(keyId),
                                          KeyEdit->Text(), ComboBox1->Text());
     if (!problem.empty()) {
@@ -140,8 +168,7 @@ void TMd5EditForm::SetBtnClick() {
     binding_->mode = QxSNMPRequest2Controls::Synchronous;
     bool written = false;
     try {
-        binding_->Set(false, true);
-        written = true;
+        written = binding_->Set(false, true);
     } catch (const std::exception& e) {
         binding_->Report(e.what());
     }

@@ -6,6 +6,7 @@
 
 class QxSNMPRequest2Edits;
 class TButton;
+class TCheckBox;
 class TComboBox;
 class TEdit;
 class TListView;
@@ -29,7 +30,8 @@ public:
     int mode = ModeEdit;
 
     TEdit* KeyIDEdit = nullptr;
-    TEdit* KeyEdit = nullptr;
+    TEdit* KeyEdit = nullptr;       // masked
+    TCheckBox* ShowKey = nullptr;   // shows the key while ticked
     TComboBox* ComboBox1 = nullptr; // row status
     TButton* SetBtn = nullptr;
     TButton* CloseBtn = nullptr;

@@ -20,6 +20,16 @@ using namespace RoutingFormKit;
 
 namespace {
 
+std::string FieldText(const TControl* field) {
+    if (const auto* combo = dynamic_cast<const TComboBox*>(field)) {
+        return combo->Text();
+    }
+    if (const auto* edit = dynamic_cast<const TEdit*>(field)) {
+        return edit->Text();
+    }
+    return {};
+}
+
 constexpr UISnmpVar DefaultOriginateVars[] = {
     {"1.3.6.1.4.1.32473.11.69.3.3.12.1", "State", sxInteger, acReadwrite, &OL_1enabled_2disabled},
     {"1.3.6.1.4.1.32473.11.69.3.3.12.2", "Always", sxInteger, acReadwrite, &OL_1enabled_2disabled},
@@ -101,6 +111,20 @@ void TOSPFDefaultInfoOriginateForm::Bind() {
     binding_->onSetComplete = [this](QxSNMPRequest2Controls&, const QxSNMPError& result) {
         SetDone(result);
     };
+    binding_->onGetComplete = [this](QxSNMPRequest2Controls&, const QxSNMPError& result) {
+        if (result.code != 0) {
+            return;
+        }
+        const auto fields = Fields();
+        for (int i = 0; i < VarCount; ++i) {
+            read_[static_cast<size_t>(i)] = FieldText(fields[static_cast<size_t>(i)]);
+        }
+    };
+}
+
+std::array<TControl*, TOSPFDefaultInfoOriginateForm::VarCount>
+TOSPFDefaultInfoOriginateForm::Fields() const {
+    return {CBoxState, CBoxAlways, CBoxMettype, MetricEdit};
 }
 
 void TOSPFDefaultInfoOriginateForm::Release() {
@@ -161,8 +185,26 @@ void TOSPFDefaultInfoOriginateForm::SetBtnClick() {
         return;
     }
     const TCheckBox* ticks[VarCount] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
+    const auto fields = Fields();
+    // A field changed since the read but not ticked would silently keep the device's value.
+    std::string untickedChanges;
     for (int i = 0; i < VarCount; ++i) {
-        if (!ticks[i]->Checked()) {
+        const TControl* field = fields[static_cast<size_t>(i)];
+        if (!ticks[i]->Checked() && field->Enabled() &&
+            FieldText(field) != read_[static_cast<size_t>(i)]) {
+            untickedChanges += (untickedChanges.empty() ? "" : ", ") + vars.Entry(i).label;
+        }
+    }
+    if (!untickedChanges.empty()) {
+        MessageBox("Changed but not ticked: " + untickedChanges +
+                       ".\nTick what is to be written, or Refresh to drop the change. Nothing "
+                       "was written.",
+                   Caption(), mbOK, miWarning, this);
+        return;
+    }
+    // Greyed-out fields do not count while origination is disabled, ticked or not.
+    for (int i = 0; i < VarCount; ++i) {
+        if (!ticks[i]->Checked() || !fields[static_cast<size_t>(i)]->Enabled()) {
             vars.Entry(i).access |= acInvalid;
         }
     }
@@ -180,13 +222,13 @@ void TOSPFDefaultInfoOriginateForm::SetBtnClick() {
         vars.Entry(i).access = saved[i];
     }
     if (!sent) {
-        EnableFields(true);
+        ApplyState();
         SetBtn->SetEnabled(true);
     }
 }
 
 void TOSPFDefaultInfoOriginateForm::SetDone(const QxSNMPError& result) {
-    EnableFields(true);
+    ApplyState();
     SetBtn->SetEnabled(true);
     if (result.code == 0) {
         RefreshBtnClick();

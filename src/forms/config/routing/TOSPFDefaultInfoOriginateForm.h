@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 struct QxSNMPError;
 class QxSNMPRequest2Controls;
@@ -11,12 +12,14 @@ class QxSNMPRequest2Edits;
 class TButton;
 class TCheckBox;
 class TComboBox;
+class TControl;
 class TEdit;
 class TStatusBar;
 
 // Whether and how OSPF originates a default route: state, always, metric type and metric.
-// The tick box before each field selects it for the next write; only ticked fields are
-// written. Results and errors go to the status bar.
+// The tick box before each field selects it for the next write; only ticked fields that are
+// not greyed out are written, and a field changed without its tick stops the write with a
+// message. Results and errors go to the status bar.
 class TOSPFDefaultInfoOriginateForm : public TForm {
 public:
     enum Var : int { VarState, VarAlways, VarMettype, VarMetric, VarCount };
@@ -51,6 +54,10 @@ private:
     void EnableFields(bool enabled);
     void SetDone(const QxSNMPError& result);
     void Release();
+
+    // The fields as the last successful read showed them, to tell a changed field.
+    std::array<std::string, VarCount> read_;
+    std::array<TControl*, VarCount> Fields() const;
 
     std::unique_ptr<QxSNMPRequest2Edits> binding_;
 };

@@ -255,10 +255,31 @@ void TRouteRedistributForm::WriteRow(const std::string& status) {
     if (binding_ == nullptr) {
         return;
     }
+    // Without both protocols the row has no index, and no metric range applies.
+    if (ComboBox1->Text().empty() || ComboBox2->Text().empty()) {
+        ShowMessage("Please choose the source and the destination protocol!", this);
+        return;
+    }
     if (Edit1->Text().empty()) {
         if (Edit1->Enabled()) {
             Edit1->SetFocus();
         }
+        return;
+    }
+    // The type written is the one the chosen radio button stands for; a button the protocol
+    // rule greyed out names a type these protocols do not take.
+    int chosen = -1;
+    for (int i = 0; i < TypeCount; ++i) {
+        if (TypeRadio[static_cast<size_t>(i)]->Checked()) {
+            chosen = i;
+        }
+    }
+    if (chosen < 0 || !TypeRadio[static_cast<size_t>(chosen)]->Enabled()) {
+        ShowMessage(chosen < 0 ? std::string("Please choose a Type!")
+                               : std::string("The Type ") + TypeCaptions[chosen] +
+                                     " does not apply to these protocols; please choose "
+                                     "another Type!",
+                    this);
         return;
     }
     const std::string problem = MetricProblem(ComboBox2->Text(), Edit1->Text(), Label5->Caption());

@@ -145,8 +145,7 @@ bool TBOOTCtrlTableForm::WriteBoundRow() {
     binding_->mode = QxSNMPRequest2Controls::Synchronous;
     bool written = false;
     try {
-        binding_->Set(false);
-        written = true;
+        written = binding_->Set(false);
     } catch (const std::exception& e) {
         binding_->Report(e.what());
     }

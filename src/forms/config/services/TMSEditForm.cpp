@@ -2,6 +2,7 @@
 
 #include "binding/QxSNMPRequest2Edits.h"
 #include "forms/FormControls.h"
+#include "forms/SecretField.h"
 #include "forms/config/services/TMSInformationForm.h"
 #include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TButton.h"
@@ -9,6 +10,8 @@
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TLabel.h"
 #include "ui/toolkit/TListView.h"
+
+#include <QPointer>
 
 #include <exception>
 #include <string>
@@ -20,6 +23,9 @@ constexpr const char* DuplicateId =
 constexpr const char* NeedId = "Member Siwitch ID is needed.";
 constexpr const char* NeedCandidate = "Member Candidate ID is needed.";
 constexpr const char* MustCreate = "Member Row State must be createAndGo.";
+constexpr const char* ListNotRead =
+    "The member switch list could not be read from the device, so the Member Switch ID cannot "
+    "be compared with the existing members. Nothing was written.";
 
 constexpr int LabelLeft = 16;
 constexpr int FieldLeft = 160;
@@ -52,6 +58,7 @@ void TMSEditForm::BuildControls() {
     MSIDEdit = MakeEdit(this, "MSIDEdit", "Member Switch ID", 16);
     KeyIDEdit = MakeEdit(this, "KeyIDEdit", "Member Candidate ID", 48);
     MS_Password = MakeEdit(this, "MS_Password", "Member Password", 80);
+    ShowPassword = MaskSecret(MS_Password, this, "ShowPassword", FieldLeft + FieldWidth + 4, 82);
     NewLabel(this, "Member Row Status", LabelLeft, 112 + 3);
     Row_Status = new TComboBox(this);
     Row_Status->SetName("Row_Status");
@@ -128,14 +135,27 @@ void TMSEditForm::btnSetClick() {
     if (write == nullptr) {
         return;
     }
-    // The ID is looked for among the rows of the list: it must hold the whole table.
-    table_->WaitForRead();
+    // The ID is looked for among the rows of the list: it must hold the whole table as the
+    // device has it. A list whose read failed or was cut short is read again first.
+    QPointer<TMSEditForm> self(this);
+    QxSNMPRequest2Edits* list = table_->TableBinding();
+    const bool complete = list != nullptr && list->EnsureCompleteRead();
+    if (self == nullptr) {
+        return;
+    }
+    if (!complete) {
+        ShowMessage(ListNotRead, this);
+        return;
+    }
     if (!CheckTypedIds() || !CheckAdd()) {
         return;
     }
     write->request.vars.suffix = MSIDEdit->Text();
     try {
-        write->Set();
+        // A refused value keeps the window open with what was typed.
+        if (!write->Set()) {
+            return;
+        }
     } catch (const std::exception& e) {
         // The window stays open with what was typed; the reason is in the table window's memo.
         write->Report(e.what());

@@ -3,6 +3,7 @@
 #include "ui/toolkit/TForm.h"
 
 class TButton;
+class TCheckBox;
 class TComboBox;
 class TEdit;
 class TMSInformationForm;
@@ -20,7 +21,8 @@ public:
 
     TEdit* MSIDEdit = nullptr;
     TEdit* KeyIDEdit = nullptr;
-    TEdit* MS_Password = nullptr;
+    TEdit* MS_Password = nullptr;      // masked
+    TCheckBox* ShowPassword = nullptr; // shows the password while ticked
     TComboBox* Row_Status = nullptr;
     TButton* btnSet = nullptr;
     TButton* btnClose = nullptr;

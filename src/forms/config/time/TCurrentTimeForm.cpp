@@ -108,7 +108,8 @@ void TCurrentTimeForm::Bind() {
     binding_->request.vars.Assign(QxSNMPVarList(ClockVars, SVT_SV, 0));
     binding_->mode = QxSNMPRequest2Controls::Asynchronous;
     binding_->BindEdit(VarCapacity, "%s", {TimeCapacityText});
-    binding_->BindEdit(VarClock, "%s{l22}", {currentclockEdit});
+    // Room for the longest clock text with its offset from UTC ("65535-12-31,23:59:60.9,+14:59").
+    binding_->BindEdit(VarClock, "%s{l32}", {currentclockEdit});
     binding_->BindComboBox(VarReset, cbxReset);
     binding_->SetReportTarget(Memo1);
     binding_->onGetComplete = [this](QxSNMPRequest2Controls&, const QxSNMPError& result) {

@@ -15,6 +15,7 @@
 #include "vocab/QxOptionTables.h"
 
 #include <QFont>
+#include <QPointer>
 
 #include <charconv>
 #include <cstdint>
@@ -401,6 +402,8 @@ void TSummerTimeForm::SetCheckedClick() {
     QxSNMPVarList& vars = binding_->request.vars;
     SetInvalid(vars, RowStatus, false);
     SetRowsValid(false, {});
+    TEditsPanel* rows = panel_->EditsPanel();
+    const bool statusWritten = rows->Row(RowStatus).checkBox->Checked();
     if (!WriteChecked()) {
         return;
     }
@@ -408,5 +411,19 @@ void TSummerTimeForm::SetCheckedClick() {
     // than stopping the whole write as an empty row.
     SetInvalid(vars, RowStatus, true);
     SetRowsValid(!schedule.offset.empty(), schedule.status);
-    WriteChecked();
+    QPointer<TSummerTimeForm> self(this);
+    const bool restWritten = WriteChecked();
+    if (self == nullptr || binding_ == nullptr || restWritten || !statusWritten) {
+        return;
+    }
+    // The status went through and the rest did not: the result area says what the device
+    // holds now, after the line of the refusal.
+    binding_->lastOperation = QxSNMPRequest2Controls::OperationSet;
+    binding_->Report(PartlyWritten(schedule.status));
+}
+
+std::string TSummerTimeForm::PartlyWritten(const std::string& status) {
+    return "Only the status was written (now \"" + status +
+           "\"); the offset and time rows were refused, so the device keeps its previous "
+           "offset and time rows with the new status";
 }

@@ -101,6 +101,8 @@ private:
     // The panel's Set Checked for the rows not marked invalid; false when a write was due and
     // did not go through (the result area says why).
     bool WriteChecked();
+    // The result line of a write whose status went through while the rest was refused.
+    static std::string PartlyWritten(const std::string& status);
     void Release();
 
     std::unique_ptr<WriteWatch> binding_;
