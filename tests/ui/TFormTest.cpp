@@ -123,16 +123,17 @@ TEST_F(FormTest, EscapeAndEnterPressOnlyTheCancelAndDefaultButtons) {
     }
     EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
 
-    // Without a cancel button Escape leaves the form open.
+    // Without a cancel button Escape closes the form as its close box does.
     cancel.SetCancel(false);
-    bool stillOpen = false;
+    bool stillOpen = true;
     PostCall(&form, [&] {
         QTest::keyClick(&edit, Qt::Key_Escape);
         stillOpen = form.isVisible();
         form.Close();
     });
     form.ShowModal();
-    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(stillOpen);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
 }
 
 TEST_F(FormTest, TerminateEndsModalLoopsAndLaterOnesAtOnce) {
