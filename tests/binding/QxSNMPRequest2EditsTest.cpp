@@ -386,7 +386,7 @@ protected:
 
     // The simulator's generated table: long enough that a walk of it spans many rounds of the
     // event loop, however quickly the agent answers.
-    static constexpr int GeneratedRows = 2000;
+    static constexpr int GeneratedRows = 500;
     static TestAgent* sim_;
 };
 
