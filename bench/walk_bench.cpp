@@ -24,7 +24,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int Rows = 10000;
-constexpr int Repeats = 3;
+constexpr int Repeats = 5;
 constexpr const char* Entry = "1.3.6.1.4.1.32473.99.1.1";
 
 // Seconds for one asynchronous walk of the table, or a negative number when it failed.
