@@ -87,8 +87,9 @@ int main(int argc, char** argv) {
 
     TMainForm form({"/I127.0.0.1", "/v1", "/Rreadcm", "/Wwritecm"}, bin);
     form.show();
-    QxSNMPRequest2Leds* leds = form.FrontPanel()->LedStatusBinding();
+    // The LED bindings exist once the display mode has been read.
     auto answered = [&] {
+        QxSNMPRequest2Leds* leds = form.FrontPanel()->LedStatusBinding();
         return form.StatusBar1()->Panel(0)->Text().rfind("Get: Ok!", 0) == 0 && leds != nullptr &&
                leds->answerCount > 0;
     };

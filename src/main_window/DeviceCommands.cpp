@@ -8,12 +8,15 @@
 #include "snmp/NetSnmpStatus.h"
 #include "snmp/QxSNMPRequest.h"
 #include "snmp/UISnmpVar.h"
+#include "ui/toolkit/TApplication.h"
 #include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TStatusBar.h"
 #include "ui/toolkit/TText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QObject>
+#include <QPointer>
 #include <QProcess>
 #include <QStringList>
 
@@ -47,8 +50,6 @@ void ShowOutcome(TStatusBar* statusBar, const std::string& text) {
     }
     if (TStatusPanel* panel = statusBar->Panel(OutcomePanel)) {
         panel->SetText(text);
-        // Painted now: the window may be busy with a synchronous request next.
-        statusBar->repaint();
     }
 }
 
@@ -58,42 +59,109 @@ QWidget* OwnerOf(TStatusBar* statusBar) {
 
 } // namespace
 
+namespace {
+
+// A device command on its way to the device. The window goes on answering the user meanwhile;
+// the outcome arrives with the device's answer. The run is a child of the status bar its
+// outcome goes to, so a window closed meanwhile takes it along: the answer then goes unheard
+// (the command was sent; whether the device acted on it, nobody is left to tell).
+// The name of a run that waits for its answer.
+constexpr const char* PendingName = "DeviceCommandPending";
+
+class CommandRun : public QObject {
+public:
+    CommandRun(DeviceCommand command, TStatusBar* statusBar)
+        : QObject(statusBar), command_(command), statusBar_(statusBar) {
+        setObjectName(QLatin1String(PendingName));
+        const CommandDefinition& definition = DefinitionOf(command);
+        request_.LoadDefaults();
+        request_.vars.AppendRow(definition.oid, "", sxInteger, acReadwrite, nullptr);
+        request_.vars.Entry(0).value = definition.value;
+    }
+    ~CommandRun() override { request_.Abandon(); }
+    CommandRun(const CommandRun&) = delete;
+    CommandRun& operator=(const CommandRun&) = delete;
+
+    void Send() {
+        try {
+            request_.StoreAsync(&CommandRun::Completed, this);
+        } catch (const QxError& error) {
+            Finish(error.Code(), error.Text());
+        } catch (const std::exception& error) {
+            Finish(-1, error.what());
+        }
+    }
+
+private:
+    static void Completed(void* self, const QxSNMPError& result, QxSNMPVarList&) {
+        static_cast<CommandRun*>(self)->Finish(result.code, result.text);
+    }
+
+    void Finish(int code, const std::string& text) {
+        if (finished_) {
+            return;
+        }
+        finished_ = true;
+        setObjectName(QString());
+        // A device that reboots may restart before its answer leaves it: silence after the
+        // command is what success looks like.
+        const bool ok = code == 0 || (command_ == DeviceCommand::Reboot &&
+                                      code == QxMessages::MapStatus(NetSnmpStatus::TimedOut).code);
+        const bool save = command_ == DeviceCommand::Save;
+        if (ok) {
+            ShowOutcome(statusBar_, save ? "Configuration saved." : "The device is rebooting.");
+        } else {
+            ShowOutcome(statusBar_,
+                        save ? "The configuration was not saved." : "The device was not rebooted.");
+            // The box opens once this completion has returned and outside any wait; it goes
+            // with the window when that closes first.
+            const std::string boxText =
+                (save ? "The configuration was not saved: " : "The reboot command failed: ") + text;
+            const std::string caption = DefinitionOf(command_).caption;
+            QPointer<QWidget> owner(OwnerOf(statusBar_));
+            if (owner != nullptr) {
+                PostOutsideWaits(owner, [owner, boxText, caption] {
+                    if (owner != nullptr) {
+                        MessageBox(boxText, caption, mbOK, miError, owner);
+                    }
+                });
+            }
+        }
+        deleteLater();
+    }
+
+    DeviceCommand command_;
+    QPointer<TStatusBar> statusBar_;
+    QxSNMPRequest request_;
+    bool finished_ = false;
+};
+
+} // namespace
+
+bool DeviceCommandPending(TStatusBar* statusBar) {
+    if (statusBar == nullptr) {
+        return false;
+    }
+    return statusBar->findChild<QObject*>(QLatin1String(PendingName), Qt::FindDirectChildrenOnly) !=
+           nullptr;
+}
+
 void RunDeviceCommand(DeviceCommand command, TStatusBar* statusBar) {
     const CommandDefinition& definition = DefinitionOf(command);
+    // One command at a time: the outcome of the one on its way is what the user waits for.
+    if (DeviceCommandPending(statusBar)) {
+        MessageBox("The device has not answered the last command yet; try again when its outcome "
+                   "is shown.",
+                   definition.caption, mbOK, miInformation, OwnerOf(statusBar));
+        return;
+    }
     if (MessageBox(definition.question, definition.caption, mbYesNo, miQuestion) == mrNo) {
         return;
     }
-    // The question is gone from the screen before the window waits for the device.
     ShowOutcome(statusBar, command == DeviceCommand::Save ? "Saving the configuration..."
                                                           : "Sending the reboot command...");
-    QxSNMPRequest request;
-    request.LoadDefaults();
-    request.vars.AppendRow(definition.oid, "", sxInteger, acReadwrite, nullptr);
-    request.vars.Entry(0).value = definition.value;
-    std::string failure;
-    try {
-        request.Store();
-    } catch (const QxError& error) {
-        // A device that reboots may restart before its answer leaves it: silence after the
-        // command is what success looks like.
-        if (command != DeviceCommand::Reboot ||
-            error.Code() != QxMessages::MapStatus(NetSnmpStatus::TimedOut).code) {
-            failure = error.Text();
-        }
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
-    if (failure.empty()) {
-        ShowOutcome(statusBar, command == DeviceCommand::Save ? "Configuration saved."
-                                                              : "The device is rebooting.");
-        return;
-    }
-    ShowOutcome(statusBar, command == DeviceCommand::Save ? "The configuration was not saved."
-                                                          : "The device was not rebooted.");
-    MessageBox((command == DeviceCommand::Save ? "The configuration was not saved: "
-                                               : "The reboot command failed: ") +
-                   failure,
-               definition.caption, mbOK, miError, OwnerOf(statusBar));
+    auto* run = new CommandRun(command, statusBar);
+    run->Send();
 }
 
 std::string ViewerProgram(const std::string& tableSwitch) {

@@ -17,10 +17,17 @@ constexpr int OutcomePanel = 1;
 enum class DeviceCommand { Save, Reboot };
 
 // Asks the command's Yes/No question and, unless the answer is No, writes the command value to
-// the device with a request of its own (the module's connection parameters) and waits for the
-// answer. A successful save says "Configuration saved."; a failure is shown in a message box
-// with the error. A Reboot that is not answered is what a restarting device does: success.
+// the device with a request of its own (the module's connection parameters) and returns: the
+// window goes on answering the user while the device is asked, and the outcome panel says
+// "Saving the configuration..." until the answer comes. A successful save then says
+// "Configuration saved."; a failure is shown in a message box with the error. A Reboot that is
+// not answered is what a restarting device does: success. While a command waits for its answer,
+// another one is not sent (a box says so). A window closed meanwhile takes the command along:
+// its answer goes unheard.
 void RunDeviceCommand(DeviceCommand command, TStatusBar* statusBar);
+
+// Whether a command sent with this status bar still waits for the device's answer.
+bool DeviceCommandPending(TStatusBar* statusBar);
 
 // The viewer program a table switch names: its characters from the third up to the first "_"
 // ("/TEthernetLike_dot3StatsTable" names EthernetLike). No folder, so the program search path

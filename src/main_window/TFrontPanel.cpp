@@ -29,6 +29,7 @@
 #include <cstring>
 #include <exception>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -98,10 +99,21 @@ template <class T> T* Named(QWidget* root, const std::string& name) {
     return FindControl<T>(root, name);
 }
 
+// A state read that does not wait: its outcome goes to its completion hook only, never to a
+// message box of its own (the start-up reads run before the user asked for anything).
+class QuietTextBinding : public QxSNMPRequest2Edits {
+public:
+    using QxSNMPRequest2Edits::QxSNMPRequest2Edits;
+
+protected:
+    void GetFailed(const QxSNMPError&) override {}
+};
+
 } // namespace
 
 TFrontPanel::TFrontPanel(QWidget* form, TScrollBox* scrollBox, TStatusBar* statusBar)
-    : form_(form), scrollBox_(scrollBox), statusBar_(statusBar) {
+    : form_(form), scrollBox_(scrollBox), statusBar_(statusBar),
+      context_(std::make_unique<QObject>()) {
     BuildControls();
 }
 
@@ -153,6 +165,48 @@ void TFrontPanel::BuildControls() {
 }
 
 void TFrontPanel::SetUpFrontPanel() {
+    BuildBindings();
+    // 3. The display mode, read once; an error leaves "1", port-status mode.
+    modeText_ = TextBinding(LedMode, stStatusMode_);
+    try {
+        modeText_->Get();
+    } catch (const std::exception&) {
+        // The mode stays unknown; the panel shows port status, as the device's default.
+    }
+    FinishSetUp();
+}
+
+void TFrontPanel::BeginSetUp(std::function<void(const std::string& error)> failed) {
+    BuildBindings();
+    setUpPending_ = true;
+    // 3. The display mode, read once; whatever the outcome (an error leaves "1", port-status
+    // mode), the set-up goes on outside the completion that brought it.
+    modeText_ = TextBinding(LedMode, stStatusMode_, true);
+    modeText_->onGetComplete = [this, failed](QxSNMPRequest2Controls&, const QxSNMPError&) {
+        PostOutsideWaits(context_.get(), [this, failed] { ContinueSetUp(failed); });
+    };
+    try {
+        modeText_->Get();
+    } catch (const std::exception&) {
+        PostOutsideWaits(context_.get(), [this, failed] { ContinueSetUp(failed); });
+    }
+}
+
+void TFrontPanel::ContinueSetUp(const std::function<void(const std::string&)>& failed) {
+    if (!setUpPending_ || stopped_) {
+        return;
+    }
+    setUpPending_ = false;
+    try {
+        FinishSetUp();
+    } catch (const std::exception& error) {
+        if (failed) {
+            failed(error.what());
+        }
+    }
+}
+
+void TFrontPanel::BuildBindings() {
     QWidget* area = scrollBox_;
     // 1. The LED status string: console and RPS.
     ledStatus_ = std::make_unique<QxSNMPRequest2Leds>(form_);
@@ -191,18 +245,13 @@ void TFrontPanel::SetUpFrontPanel() {
                                                vars.Entry(2).value, binding.request.security));
     };
 
-    // 3. The display mode, read once; an error leaves "1", port-status mode.
-    modeText_ = TextBinding(LedMode, stStatusMode_);
-    try {
-        modeText_->Get();
-    } catch (const std::exception&) {
-        // The mode stays unknown; the panel shows port status, as the device's default.
-    }
-
     // 4. The PoE port LEDs, used in PoE mode only.
     poeLeds_ = std::make_unique<QxSNMPRequest2Leds>(form_);
     poeLeds_->request.vars.kind = MVT_SV;
+}
 
+void TFrontPanel::FinishSetUp() {
+    QWidget* area = scrollBox_;
     const bool poe = PoeMode();
     auto combo = [&](const char* position, const char* panel, const QxSNMPLedColorMapList& map) {
         ledStatus_->AddLedRow(0, position, map, Named<TPanel>(area, panel), 0, 10, stRectangle, 6,
@@ -357,10 +406,15 @@ std::string TFrontPanel::StpText() const {
     return stStp_->Caption();
 }
 
-std::unique_ptr<QxSNMPRequest2Edits> TFrontPanel::TextBinding(const UISnmpVar* table,
-                                                              TStaticText* text) const {
-    auto binding = std::make_unique<QxSNMPRequest2Edits>(form_);
-    binding->mode = QxSNMPRequest2Controls::Synchronous;
+std::unique_ptr<QxSNMPRequest2Edits>
+TFrontPanel::TextBinding(const UISnmpVar* table, TStaticText* text, bool asynchronous) const {
+    std::unique_ptr<QxSNMPRequest2Edits> binding;
+    if (asynchronous) {
+        binding = std::make_unique<QuietTextBinding>(form_);
+    } else {
+        binding = std::make_unique<QxSNMPRequest2Edits>(form_);
+        binding->mode = QxSNMPRequest2Controls::Synchronous;
+    }
     binding->request.vars.Assign(QxSNMPVarList(table, SVT_SV, 0));
     binding->BindControl(0, text);
     return binding;
@@ -380,12 +434,52 @@ bool TFrontPanel::ReadText(QxSNMPRequest2Edits& binding) {
 
 void TFrontPanel::RefreshRmonState(TMenuItem* statistics, TMenuItem* history,
                                    TMenuItem* alarmEvent) {
+    // A read sent at start-up and still waiting for its answer is given up: this one reads
+    // the state now.
+    if (rmon_ && rmon_->mode != QxSNMPRequest2Controls::Synchronous) {
+        Abandon(rmon_.get());
+        rmon_.reset();
+    }
     if (!rmon_) {
         rmon_ = TextBinding(RmonState, stRmonState_);
     }
     if (!ReadText(*rmon_)) {
         return;
     }
+    ApplyRmonState(statistics, history, alarmEvent);
+}
+
+void TFrontPanel::BeginRmonStateRead(TMenuItem* statistics, TMenuItem* history,
+                                     TMenuItem* alarmEvent) {
+    if (rmon_) {
+        Abandon(rmon_.get());
+    }
+    rmon_ = TextBinding(RmonState, stRmonState_, true);
+    rmon_->onGetComplete =
+        [this, entries = std::vector<QPointer<TMenuItem>>{statistics, history, alarmEvent}](
+            QxSNMPRequest2Controls&, const QxSNMPError& result) {
+            if (result.code != 0) {
+                if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+                    statusBar_->Panel(0)->SetText(result.text);
+                }
+                return;
+            }
+            ApplyRmonState(entries[0], entries[1], entries[2]);
+        };
+    try {
+        rmon_->Get();
+    } catch (const std::exception& error) {
+        if (statusBar_ != nullptr && statusBar_->PanelCount() > 0) {
+            statusBar_->Panel(0)->SetText(error.what());
+        }
+    }
+}
+
+bool TFrontPanel::RmonStatePending() const {
+    return rmon_ && rmon_->busy;
+}
+
+void TFrontPanel::ApplyRmonState(TMenuItem* statistics, TMenuItem* history, TMenuItem* alarmEvent) {
     const std::string state = RmonStateText();
     if (state != "enabled" && state != "disabled") {
         return;
@@ -414,7 +508,21 @@ void TFrontPanel::StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding) {
     binding.reset();
 }
 
+void TFrontPanel::Abandon(QxSNMPRequest2Edits* binding) {
+    if (binding == nullptr) {
+        return;
+    }
+    binding->Close();
+    binding->request.Abandon();
+}
+
 void TFrontPanel::StopPolling() {
+    // A set-up still waiting for the display mode starts no polls any more.
+    stopped_ = true;
+    Abandon(modeText_.get());
+    if (rmon_ && rmon_->mode != QxSNMPRequest2Controls::Synchronous) {
+        Abandon(rmon_.get());
+    }
     for (QxSNMPRequest2Leds* binding : {ledStatus_.get(), modeLed_.get(), poeLeds_.get()}) {
         if (binding != nullptr) {
             binding->StopPolling();
@@ -424,6 +532,13 @@ void TFrontPanel::StopPolling() {
 }
 
 void TFrontPanel::Stop() {
+    stopped_ = true;
+    // The state reads sent without waiting are given up, not waited for: nothing is left to
+    // show their answers in.
+    Abandon(modeText_.get());
+    if (rmon_ && rmon_->mode != QxSNMPRequest2Controls::Synchronous) {
+        Abandon(rmon_.get());
+    }
     StopBinding(ledStatus_);
     StopBinding(modeLed_);
     StopBinding(poeLeds_);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QTime>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,9 +36,20 @@ public:
     // Reads the display mode, builds the LED bindings for it and starts polling every 3 s.
     // An error raised while a first poll is sent ends the set-up and is raised to the caller.
     void SetUpFrontPanel();
+    // The same set-up without waiting for the device: sends the display-mode read and returns at
+    // once, so that the window goes on handling events while a silent device holds the answer
+    // for its whole time-out. The rest of the set-up (the LEDs of that mode and the polls)
+    // follows once the answer, or the time-out, has come; `failed` then gets the text of an
+    // error raised while the first polls were sent. SetUpPending() holds until then.
+    void BeginSetUp(std::function<void(const std::string& error)> failed);
+    bool SetUpPending() const { return setUpPending_; }
     // Reads the RMON state into its hidden text and enables ("enabled") or disables
     // ("disabled") the RMON entries; a read error goes to panel 0 of the status bar.
     void RefreshRmonState(TMenuItem* statistics, TMenuItem* history, TMenuItem* alarmEvent);
+    // The same read without waiting: the entries change when the answer comes.
+    // RmonStatePending() holds until then.
+    void BeginRmonStateRead(TMenuItem* statistics, TMenuItem* history, TMenuItem* alarmEvent);
+    bool RmonStatePending() const;
     // Reads the spanning-tree version into its hidden text; a read error goes to panel 0.
     void ReadSpanningTree();
     // Stops every LED binding: its timers, its request's active flag, then waits (taking no
@@ -67,12 +80,22 @@ public:
 
 private:
     void BuildControls();
+    // Steps 1, 2 and 4 of the set-up: the bindings that do not depend on the display mode.
+    void BuildBindings();
+    // Steps 5 to 8: the LEDs of the display mode read, and the polls.
+    void FinishSetUp();
+    void ContinueSetUp(const std::function<void(const std::string&)>& failed);
+    // Shows the RMON state read in the entries.
+    void ApplyRmonState(TMenuItem* statistics, TMenuItem* history, TMenuItem* alarmEvent);
+    // Stops a state read in flight for good: its answer is dropped and nothing waits for it.
+    static void Abandon(QxSNMPRequest2Edits* binding);
     // Tooltips of the port LEDs after a poll of the LED status string.
     void ShowPortHints(bool answered);
     void StopBinding(std::unique_ptr<QxSNMPRequest2Leds>& binding);
-    // A synchronous binding of one scalar variable shown in a hidden text.
-    std::unique_ptr<QxSNMPRequest2Edits> TextBinding(const UISnmpVar* table,
-                                                     TStaticText* text) const;
+    // A synchronous binding of one scalar variable shown in a hidden text; asynchronous, it
+    // reports nothing itself (its completion hook does).
+    std::unique_ptr<QxSNMPRequest2Edits> TextBinding(const UISnmpVar* table, TStaticText* text,
+                                                     bool asynchronous = false) const;
     // Reads it; an error's text goes to panel 0 of the status bar.
     bool ReadText(QxSNMPRequest2Edits& binding);
 
@@ -92,4 +115,8 @@ private:
     std::unique_ptr<QxSNMPRequest2Edits> stp_;
     QTime lastAnswer_;
     bool silent_ = false;
+    bool setUpPending_ = false;
+    bool stopped_ = false;
+    // Calls queued by the set-up's continuation are dropped with it when the panel goes.
+    std::unique_ptr<QObject> context_;
 };

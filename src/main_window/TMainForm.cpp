@@ -21,6 +21,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QShortcut>
 
 #include <cstdio>
@@ -282,13 +283,19 @@ void TMainForm::FormCreate() {
         }
 
         if (withDevice_) {
-            // The window shows at once, saying what it waits for: a silent device holds the
-            // first reads for their whole time-out.
+            // The window shows at once, saying what it waits for. The first reads do not hold
+            // it: a silent device keeps their answers for their whole time-out, while the
+            // window goes on answering the user; the LEDs come with the device's answers.
             SetCaption(std::string(ModelCaption) + " : " + global.device.address);
             statusBar1_->Panel(0)->SetText("Connecting to " + global.device.address + "...");
             show();
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            frontPanel_->SetUpFrontPanel();
+            QPointer<TMainForm> self(this);
+            frontPanel_->BeginSetUp([self](const std::string& error) {
+                if (self != nullptr && !self->exiting_) {
+                    MessageBox(error, Application().Title(), mbOK, miError, self);
+                }
+            });
         }
 
         std::string caption = std::string(ModelCaption) + " : " + global.device.address;
@@ -301,8 +308,8 @@ void TMainForm::FormCreate() {
         }
 
         if (withDevice_) {
-            frontPanel_->RefreshRmonState(MenuItem("Statistics1"), MenuItem("History1"),
-                                          MenuItem("AlarmEvent1"));
+            frontPanel_->BeginRmonStateRead(MenuItem("Statistics1"), MenuItem("History1"),
+                                            MenuItem("AlarmEvent1"));
         }
     } catch (const std::exception& error) {
         // The window stays open without a device; the user closes it.

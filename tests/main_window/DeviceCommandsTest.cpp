@@ -49,6 +49,10 @@ protected:
         UiTest::TearDown();
     }
     std::string Panel0() const { return bar_->Panel(0)->Text(); }
+    // A command's outcome comes with the device's answer, while the window runs.
+    bool Answered() {
+        return WaitUntil([&] { return !DeviceCommandPending(bar_); }, 10000);
+    }
     std::string Outcome() const { return bar_->Panel(OutcomePanel)->Text(); }
 
     std::unique_ptr<TForm> form_;
@@ -120,6 +124,7 @@ TEST_F(DeviceCommandTest, AskTheirQuestionAndSendOnlyWhenNotAnsweredNo) {
         MessageScript::Clear();
         MessageScript::Push(c.answer);
         RunDeviceCommand(c.command, bar_);
+        ASSERT_TRUE(Answered());
         ASSERT_EQ(MessageScript::Log().size(), 1u);
         const MessageScript::Entry& box = MessageScript::Log()[0];
         EXPECT_EQ(box.text, c.question);
@@ -175,9 +180,12 @@ TEST_F(DeviceCommandTest, FailuresAreShownInABoxButARebootsSilenceIsNot) {
         MessageScript::Push(mrYes);
         MessageScript::Push(mrOk);
         RunDeviceCommand(c.command, bar_);
+        ASSERT_TRUE(Answered());
+        const std::size_t boxes = c.box != nullptr ? 2u : 1u;
+        WaitUntil([&] { return MessageScript::Log().size() >= boxes; }, 2000);
         EXPECT_EQ(Panel0(), "before");
         EXPECT_EQ(Outcome(), c.outcome);
-        ASSERT_EQ(MessageScript::Log().size(), c.box != nullptr ? 2u : 1u);
+        ASSERT_EQ(MessageScript::Log().size(), boxes);
         if (c.box != nullptr) {
             const MessageScript::Entry& box = MessageScript::Log()[1];
             EXPECT_EQ(box.text, c.box);
@@ -195,11 +203,42 @@ TEST_F(DeviceCommandTest, RebootRestartsTheDeviceAndReportsNothing) {
     PointAt(device.Port());
     MessageScript::Push(mrYes);
     RunDeviceCommand(DeviceCommand::Reboot, bar_);
+    ASSERT_TRUE(Answered());
     EXPECT_EQ(Panel0(), "");
     // A device that took the command stops answering while it restarts.
     const ProgramResult result = SnmpTool(device, {"-v2c", "-c", "public"}).Get({RebootOid});
     EXPECT_NE(result.exitCode, 0) << result.out;
     EXPECT_NE(result.err.find("Timeout"), std::string::npos) << result.err;
+}
+
+// A save does not hold the window: while a silent device keeps its answer, the outcome panel
+// says what the window waits for and events are handled; a second command is not sent beside
+// the first. A window closed meanwhile takes the command along: no box opens afterwards, and
+// nothing is left that the late time-out could reach.
+TEST_F(DeviceCommandTest, SaveLetsTheWindowRunAndGoesWithAWindowClosedMeanwhile) {
+    PointAt(FreeUdpPort(), 100);
+    MessageScript::Push(mrYes);
+    RunDeviceCommand(DeviceCommand::Save, bar_);
+    EXPECT_EQ(Outcome(), "Saving the configuration...");
+    ASSERT_TRUE(DeviceCommandPending(bar_));
+    bool ran = false;
+    PostCall(form_.get(), [&] { ran = true; });
+    ASSERT_TRUE(WaitUntil([&] { return ran; }, 2000));
+    EXPECT_TRUE(DeviceCommandPending(bar_)) << "the time-out came before the check";
+
+    MessageScript::Push(mrOk);
+    RunDeviceCommand(DeviceCommand::Reboot, bar_);
+    ASSERT_EQ(MessageScript::Log().size(), 2u);
+    EXPECT_EQ(MessageScript::Log()[1].text,
+              "The device has not answered the last command yet; try again when its outcome is "
+              "shown.");
+    EXPECT_EQ(Outcome(), "Saving the configuration...");
+
+    form_.reset();
+    bar_ = nullptr;
+    // Past the exchange's two attempts of one second.
+    WaitUntil([] { return false; }, 2500);
+    EXPECT_EQ(MessageScript::Log().size(), 2u);
 }
 
 QxSettingsTexts Settings(const std::string& version) {

@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "binding/QxSNMPRequest2Leds.h"
 #include "main_window/TFrontPanel.h"
+#include "main_window/THelpForm.h"
 #include "main_window/TInstanceLink.h"
 #include "main_window/TMainForm.h"
 #include "shell/QxDeviceConfig.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -103,10 +105,13 @@ protected:
     // The main window of a suite installation whose per-device file points at `device`, with
     // its front panel polling; none when the file cannot be written.
     std::unique_ptr<TMainForm> WithDevice(const TestAgent& device) {
+        return WithDevice(device.Port());
+    }
+    std::unique_ptr<TMainForm> WithDevice(int port) {
         std::string suite = Folder("velsyn_ems/bin");
         QxDeviceConfig::Values file;
         file.agentIp = "127.0.0.1";
-        file.agentPort = std::to_string(device.Port());
+        file.agentPort = std::to_string(port);
         file.version = "1";
         if (!QxDeviceConfig::Write(suite + "127.0.0.1.cfg", file)) {
             return nullptr;
@@ -188,6 +193,10 @@ TEST_F(MainFormTest, FrontPanelPollsTheDeviceFromStartUp) {
     auto form = WithDevice(device);
     ASSERT_NE(form, nullptr);
     ASSERT_NE(form->FrontPanel(), nullptr);
+    // The first reads do not hold the window: their answers come while it runs.
+    ASSERT_TRUE(WaitUntil([&] {
+        return !form->FrontPanel()->SetUpPending() && !form->FrontPanel()->RmonStatePending();
+    }));
     EXPECT_EQ(form->FrontPanel()->StatusModeText(), "portStatusMode");
     EXPECT_EQ(form->FrontPanel()->RmonStateText(), "enabled");
     EXPECT_TRUE(form->MenuItem("Statistics1")->Enabled());
@@ -197,6 +206,57 @@ TEST_F(MainFormTest, FrontPanelPollsTheDeviceFromStartUp) {
     auto start = std::chrono::steady_clock::now();
     form.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(7));
+}
+
+// A device that does not answer holds the first reads (display mode, RMON state) for their
+// whole time-out. The window shows at once saying what it waits for, and handles what comes
+// meanwhile, the user's keys included; the front panel follows when the reads have ended.
+TEST_F(MainFormTest, ASilentDeviceDoesNotHoldTheWindowAtStartUp) {
+    auto form = WithDevice(FreeUdpPort());
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->StatusBar1()->Panel(0)->Text(), "Connecting to 127.0.0.1...");
+    ASSERT_TRUE(form->FrontPanel()->SetUpPending());
+    ASSERT_TRUE(form->FrontPanel()->RmonStatePending());
+    ASSERT_NE(form->FrontPanel()->LedStatusBinding(), nullptr);
+    EXPECT_FALSE(form->FrontPanel()->LedStatusBinding()->Polling());
+
+    // While the reads wait, queued calls run and the user's keys are handled: F1 opens the guide.
+    bool ran = false;
+    PostCall(form.get(), [&] { ran = true; });
+    ASSERT_TRUE(WaitUntil([&] { return ran; }, 2000));
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_NE(THelpForm::Current(), nullptr);
+    EXPECT_TRUE(form->FrontPanel()->SetUpPending()) << "the read ended before the checks";
+    if (THelpForm::Current() != nullptr) {
+        THelpForm::Current()->close();
+    }
+
+    // The time-out ends the reads: port-status mode (the device's default), polls started, the
+    // RMON entries as they were, the error where the poll reports.
+    ASSERT_TRUE(WaitUntil([&] { return !form->FrontPanel()->SetUpPending(); }, 10000));
+    EXPECT_EQ(form->FrontPanel()->StatusModeText(), "1");
+    ASSERT_NE(form->FrontPanel()->LedStatusBinding(), nullptr);
+    EXPECT_TRUE(form->FrontPanel()->LedStatusBinding()->Polling());
+    ASSERT_TRUE(WaitUntil([&] { return !form->FrontPanel()->RmonStatePending(); }, 10000));
+    EXPECT_TRUE(form->MenuItem("Statistics1")->Enabled());
+    EXPECT_TRUE(MessageScript::Log().empty()) << "no box for reads the user did not ask for";
+}
+
+// Closing the window while the first reads wait gives them up instead of waiting for their
+// time-out.
+TEST_F(MainFormTest, ClosingWhileTheFirstReadsWaitDoesNotWaitForThem) {
+    auto form = WithDevice(FreeUdpPort());
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(form->FrontPanel()->SetUpPending());
+    MessageScript::Push(mrYes);
+    form->Close();
+    EXPECT_TRUE(form->Exiting());
+    auto start = std::chrono::steady_clock::now();
+    form.reset();
+    // The two attempts of the reads' two-second time-out are not waited for.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(3000));
+    WaitUntil([] { return false; }, 300); // an answer or queued call after the window: nothing
 }
 
 TEST_F(MainFormTest, EarlyEnds) {

@@ -1,6 +1,7 @@
 #include "ui/toolkit/TButton.h"
 
 #include "ui/toolkit/TForm.h"
+#include "ui/toolkit/TMnemonics.h"
 #include "ui/toolkit/TText.h"
 
 #include <QBitmap>
@@ -26,11 +27,11 @@ TButton::TButton(QWidget* parent) : TControlT<QPushButton>(parent) {
 }
 
 std::string TButton::Caption() const {
-    return ToStdString(text());
+    return ToStdString(TMnemonics::PlainText(this));
 }
 
 void TButton::SetCaption(const std::string& caption) {
-    setText(ToQString(caption));
+    TMnemonics::SetText(this, ToQString(caption));
 }
 
 void TButton::Click() {

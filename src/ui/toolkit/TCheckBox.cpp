@@ -1,5 +1,6 @@
 #include "ui/toolkit/TCheckBox.h"
 
+#include "ui/toolkit/TMnemonics.h"
 #include "ui/toolkit/TText.h"
 
 #include <algorithm>
@@ -10,11 +11,11 @@ TCheckBox::TCheckBox(QWidget* parent) : TControlT<QCheckBox>(parent) {
 }
 
 std::string TCheckBox::Caption() const {
-    return ToStdString(text());
+    return ToStdString(TMnemonics::PlainText(this));
 }
 
 void TCheckBox::SetCaption(const std::string& caption) {
-    setText(ToQString(caption));
+    TMnemonics::SetText(this, ToQString(caption));
 }
 
 void TCheckBox::Click() {
@@ -28,11 +29,11 @@ TRadioButton::TRadioButton(QWidget* parent) : TControlT<QRadioButton>(parent) {
 }
 
 std::string TRadioButton::Caption() const {
-    return ToStdString(text());
+    return ToStdString(TMnemonics::PlainText(this));
 }
 
 void TRadioButton::SetCaption(const std::string& caption) {
-    setText(ToQString(caption));
+    TMnemonics::SetText(this, ToQString(caption));
 }
 
 void TRadioButton::SetChecked(bool checked) {

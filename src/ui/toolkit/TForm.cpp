@@ -3,6 +3,8 @@
 #include "ui/toolkit/TApplication.h"
 
 #include "ui/toolkit/TButton.h"
+#include "ui/toolkit/TMnemonics.h"
+#include "ui/toolkit/TTabOrder.h"
 #include "ui/toolkit/TText.h"
 
 #include <QCloseEvent>
@@ -281,7 +283,16 @@ void TForm::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     QDialog::showEvent(event);
     Realign();
+    QPointer<TForm> self(this);
     Fire(OnShow);
+    if (self == nullptr || keyboardArranged_) {
+        return;
+    }
+    // Once the window stands as it will be used: Tab in reading order, and the buttons' Alt
+    // letters.
+    keyboardArranged_ = true;
+    TTabOrder::Apply(this);
+    TMnemonics::Assign(this);
 }
 
 bool TForm::event(QEvent* event) {

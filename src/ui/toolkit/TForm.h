@@ -25,6 +25,9 @@ enum TBorderIcon : int { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 // OnCloseQuery, which may refuse; then OnClose runs and the form hides. A modal form's
 // ShowModal then returns the ModalResult (mrCancel when it was closed without one). Closing the
 // application's main form terminates the application.
+//
+// When a form is first shown, Tab visits its controls in reading order (TTabOrder) and its
+// buttons get Alt letters (TMnemonics).
 class TForm : public TControlT<QDialog> {
 public:
     explicit TForm(QWidget* owner = nullptr);
@@ -94,6 +97,7 @@ private:
     bool inModal_ = false;
     bool finishing_ = false;
     bool shownOnce_ = false;
+    bool keyboardArranged_ = false;
     bool realigning_ = false;
 
     friend class TButton;

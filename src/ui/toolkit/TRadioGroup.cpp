@@ -1,5 +1,6 @@
 #include "ui/toolkit/TRadioGroup.h"
 
+#include "ui/toolkit/TMnemonics.h"
 #include "ui/toolkit/TText.h"
 
 #include <QButtonGroup>
@@ -30,12 +31,15 @@ void TRadioGroup::SetColumns(int columns) {
 }
 
 std::string TRadioGroup::Item(int i) const {
-    return i >= 0 && i < ItemCount() ? ToStdString(buttons_[static_cast<size_t>(i)]->text())
-                                     : std::string();
+    return i >= 0 && i < ItemCount()
+               ? ToStdString(TMnemonics::PlainText(buttons_[static_cast<size_t>(i)]))
+               : std::string();
 }
 
 void TRadioGroup::AddItem(const std::string& text) {
-    auto* button = new QRadioButton(ToQString(text), this);
+    auto* button = new QRadioButton(this);
+    // An item added to a shown window gets an Alt letter as well.
+    TMnemonics::SetText(button, ToQString(text));
     group_->addButton(button, ItemCount());
     buttons_.push_back(button);
     button->show();
