@@ -14,10 +14,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHelpEvent>
 #include <QImage>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <string>
 
@@ -44,6 +46,36 @@ TEST_F(WidgetsTest, StatusBarKeepsTextsPerPanelAndSitsAtTheBottom) {
     EXPECT_EQ(bar.Align(), alBottom);
     EXPECT_EQ(bar.Top() + bar.Height(), form.ClientHeight());
     EXPECT_EQ(bar.Width(), form.ClientWidth());
+}
+
+// A text longer than its panel is cut with "..." where it is drawn and shown whole, as it is,
+// in the panel's tooltip; a text that fits has no tooltip.
+TEST_F(WidgetsTest, StatusPanelTooNarrowShowsTheWholeTextAsTooltip) {
+    TForm form;
+    form.SetClientWidth(400);
+    TStatusBar bar(&form);
+    TStatusPanel* narrow = bar.AddPanel(120);
+    TStatusPanel* rest = bar.AddPanel(50);
+    const std::string longText = "sw <b>1</b>  |  up 2 days, 3:04:05.06  |  SNMPv2c, community \"a\"";
+    narrow->SetText(longText);
+    rest->SetText("ready");
+    const std::vector<QRect> areas = bar.PanelAreas();
+    ASSERT_EQ(areas.size(), 2u);
+    EXPECT_EQ(areas[1].right(), bar.Width() - 1); // the last panel takes the rest
+    EXPECT_TRUE(bar.ShownText(areas[0], longText).endsWith(QChar(0x2026)));
+    EXPECT_EQ(bar.ShownText(areas[1], "ready"), QLatin1String("ready"));
+
+    form.Show();
+    const auto tipAt = [&](QPoint where) {
+        QHelpEvent help(QEvent::ToolTip, where, bar.Widget()->mapToGlobal(where));
+        QCoreApplication::sendEvent(bar.Widget(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_TRUE(tipAt(areas[1].center()).isEmpty());
+    const QString tip = tipAt(areas[0].center());
+    EXPECT_TRUE(tip.contains(QLatin1String("sw &lt;b&gt;1&lt;/b&gt;"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QLatin1String("community &quot;a&quot;"))) << tip.toStdString();
+    QToolTip::hideText();
 }
 
 TEST_F(WidgetsTest, PageChangeEventComesOnlyFromTheUser) {

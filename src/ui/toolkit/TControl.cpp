@@ -219,13 +219,7 @@ void TControl::SetAlign(TAlign align) {
 
 void TControl::SetHint(const std::string& hint) {
     hint_ = hint;
-    // Qt takes a tip that looks like markup for markup: the escaped text in a block that keeps
-    // blanks and line breaks shows any text as it is.
-    const QString tip = showHint_ && !hint_.empty()
-                            ? QStringLiteral("<p style='white-space:pre'>%1</p>")
-                                  .arg(ToQString(hint_).toHtmlEscaped())
-                            : QString();
-    Widget()->setToolTip(tip);
+    Widget()->setToolTip(showHint_ ? PlainTip(hint_) : QString());
 }
 
 void TControl::SetShowHint(bool show) {

@@ -29,7 +29,8 @@ private:
 
 // The bar along the bottom of a window, docked there from the start. It shows its panels
 // left to right (the last one also takes the rest of the width), or with SimplePanel one text
-// across the whole bar.
+// across the whole bar. A text longer than its panel ends in "..." and shows whole as the
+// panel's tooltip.
 class TStatusBar : public TControlT<QWidget> {
 public:
     explicit TStatusBar(QWidget* parent);
@@ -45,10 +46,18 @@ public:
     std::string SimpleText() const { return simpleText_; }
     void SetSimpleText(const std::string& text);
 
+    // The panels' places on the bar, left to right (one for the simple panel), and what each
+    // shows of its text in that width.
+    std::vector<QRect> PanelAreas() const;
+    QString ShownText(const QRect& area, const std::string& text) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    std::string AreaText(size_t i) const;
+
     std::vector<std::unique_ptr<TStatusPanel>> panels_;
     bool simplePanel_ = false;
     std::string simpleText_;
