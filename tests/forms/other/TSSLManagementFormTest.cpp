@@ -155,6 +155,47 @@ TEST_F(SslControl, AnyEmptyFieldIsRefusedWithAWarning) {
     form.hide();
 }
 
+// A cache time-out that is not a whole number of the Gauge range is refused before anything is
+// sent: a box names the field, the text stays in it, and the device keeps its values.
+TEST_F(SslControl, InvalidCacheTimeOutIsRefusedAndNothingIsWritten) {
+    Form form(nullptr);
+    ASSERT_TRUE(Idle(form));
+    const long before = SetRequests();
+    for (const char* text : {"900abc", "abc", "-1", "4294967296", "9 00", "0x384", "(NULL)"}) {
+        SCOPED_TRACE(text);
+        form.cbxSSLVersion->SetText("disabled");
+        form.cbxciphersuites[3]->SetText("enabled");
+        form.edtCacheTimeOut->SetText(text);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        form.btnSetClick();
+        ASSERT_TRUE(Idle(form));
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        EXPECT_EQ(MessageScript::Log()[0].text.rfind(
+                      "\"Cache Timeout\": \"" + std::string(text) + "\" is not a valid value.", 0),
+                  0u)
+            << MessageScript::Log()[0].text;
+        EXPECT_EQ(form.edtCacheTimeOut->Text(), text);
+        const std::string shown = form.StatusBar1->SimpleText();
+        EXPECT_TRUE(StartsWith(shown, "Set:")) << shown;
+        EXPECT_FALSE(StartsWith(shown, "Set: Ok!")) << shown;
+    }
+    EXPECT_EQ(SetRequests(), before);
+    EXPECT_EQ(DeviceValue(CacheTimeout), "600");
+    EXPECT_EQ(DeviceValue(StatusAdmin), "3");
+    EXPECT_EQ(DeviceValue(CipherSuites), "A0");
+
+    // The largest value of the syntax is sent as typed; the device refuses what it cannot
+    // hold, and the error stays in the status bar.
+    form.edtCacheTimeOut->SetText("4294967295");
+    form.btnSetClick();
+    ASSERT_TRUE(Idle(form));
+    EXPECT_EQ(SetRequests(), before + 1);
+    EXPECT_FALSE(StartsWith(form.StatusBar1->SimpleText(), "Set: Ok!"))
+        << form.StatusBar1->SimpleText();
+    EXPECT_EQ(DeviceValue(CacheTimeout), "600");
+}
+
 // A write the device refuses keeps its error in the status bar: no read follows that would
 // replace it by a success line.
 TEST_F(SslControl, RefusedWriteKeepsItsErrorShown) {
