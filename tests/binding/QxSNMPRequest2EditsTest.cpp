@@ -18,7 +18,11 @@
 #include "ui/toolkit/TStatusBar.h"
 #include "vocab/QxOptionTables.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,72 @@ constexpr UISnmpVar OctetValue[] = {
     {"1.3.6.1.4.1.32473.12.10.10.7", "Summer Time", sxOctetstr, acReadwrite},
     {},
 };
+
+constexpr UISnmpVar NamedText[] = {
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", sxDisplaystr, acReadwrite},
+    {},
+};
+
+// A field with a length limit takes typing up to it and refuses a longer paste whole, with a
+// box naming the field and its limit; a text without a limit takes the whole paste, and a
+// longer value from the device is shown whole.
+TEST_F(BindingTest, LongerPasteIsRefusedWithTheFieldAndItsLimit) {
+    const struct {
+        const char* format;
+        const char* before;
+        std::string pasted;
+        std::string expected;
+        const char* box; // null: no box
+    } cases[] = {
+        {"%s{l16}", "ab", std::string(20, 'x'), "ab",
+         "\"Group Name\": a text of 22 characters does not fit.\nThis field takes at most 16 "
+         "characters; nothing was cut or changed."},
+        {"%s{l16}", "", std::string(16, 'y'), std::string(16, 'y'), nullptr},
+        {"%h{l4}", "0", "ABCD", "0",
+         "\"Group Name\": a text of 5 characters does not fit.\nThis "
+         "field takes at most 4 characters; nothing was cut or changed."},
+        {"%s", "", std::string(40000, 'z'), std::string(40000, 'z'), nullptr},
+    };
+    ASSERT_TRUE(ShowActive(form_.get()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        QxSNMPRequest2Edits& b = Bind(NamedText);
+        TEdit* edit = Edits(1)[0];
+        edit->show();
+        b.BindEdit(0, c.format, {edit});
+        edit->SetText(c.before);
+        edit->SetFocus();
+        edit->SetSelStart(static_cast<int>(std::string(c.before).size()));
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(c.pasted));
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit->Text(), c.expected);
+        if (c.box == nullptr) {
+            EXPECT_TRUE(MessageScript::Log().empty());
+        } else {
+            ASSERT_EQ(MessageScript::Log().size(), 1u);
+            EXPECT_EQ(MessageScript::Log()[0].text, c.box);
+            EXPECT_EQ(MessageScript::Log()[0].icon, miWarning);
+        }
+        // Typing at the limit is still just not taken, without a box.
+        if (c.box != nullptr) {
+            MessageScript::Clear();
+            edit->SetText(std::string(static_cast<size_t>(edit->MaxLength()), 'a'));
+            edit->SetSelStart(edit->MaxLength());
+            QTest::keyClick(edit, 'b');
+            QCoreApplication::processEvents();
+            EXPECT_EQ(edit->Text(), std::string(static_cast<size_t>(edit->MaxLength()), 'a'));
+            EXPECT_TRUE(MessageScript::Log().empty());
+        }
+        // The device's longer value is shown whole.
+        edit->SetText(std::string(50, 'd'));
+        EXPECT_EQ(edit->Text(), std::string(50, 'd'));
+        b.UnbindControls(0);
+        EXPECT_FALSE(edit->OnTooLong);
+    }
+}
 
 // A six-octet value packs a week, a weekday, a month, an hour and a minute.
 TEST_F(BindingTest, PartsOfAnOctetString) {
