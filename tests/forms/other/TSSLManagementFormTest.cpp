@@ -196,6 +196,34 @@ TEST_F(SslControl, InvalidCacheTimeOutIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(DeviceValue(CacheTimeout), "600");
 }
 
+// On a slow device the window's first read is still on its way when the user sets: the write
+// carries what the user chose, not what that read brings back, and no read replaces it.
+TEST_F(SslControl, SetDuringTheFirstReadOfASlowDeviceWritesWhatWasChosen) {
+    TestAgent slow(TestAgent::Kind::Simulator, {"--delay-ms", "300"});
+    PointModuleAt(slow);
+    SnmpTool device(slow, {"-v2c", "-c", "private", "-t", "5"});
+    Form form(nullptr);
+    ASSERT_TRUE(form.Binding()->busy);
+    form.cbxSSLVersion->SetText("disabled");
+    form.edtCacheTimeOut->SetText("300");
+    for (TComboBox* combo : form.cbxciphersuites) {
+        combo->SetText("enabled");
+    }
+    form.btnSetClick();
+    // The write, then the read after it.
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !form.Binding()->busy && StartsWith(form.StatusBar1->SimpleText(), "Get:"); },
+        15000))
+        << form.StatusBar1->SimpleText();
+    const ProgramResult r = device.Get({StatusAdmin, CipherSuites, CacheTimeout});
+    auto values = SnmpTool::Values(r.out);
+    EXPECT_EQ(values["." + std::string(StatusAdmin)], "2") << r.out;
+    EXPECT_EQ(values["." + std::string(CipherSuites)], "F0") << r.out;
+    EXPECT_EQ(values["." + std::string(CacheTimeout)], "300") << r.out;
+    EXPECT_EQ(form.edtCacheTimeOut->Text(), "300");
+    EXPECT_EQ(Suites(form), (std::vector<std::string>(4, "enabled")));
+}
+
 // A write the device refuses keeps its error in the status bar: no read follows that would
 // replace it by a success line.
 TEST_F(SslControl, RefusedWriteKeepsItsErrorShown) {
