@@ -473,11 +473,36 @@ void QxSNMPRequest2Edits::Show(const FieldBinding& b) {
     }
 }
 
+// What the check on leaving a field refuses is refused when the value is read for a write as
+// well: a write can start without the field being left (Return presses the window's default
+// button), and then that check never ran.
+void QxSNMPRequest2Edits::CheckFields(int varIndex) const {
+    for (const auto& b : bindings_) {
+        if (b->varIndex != varIndex) {
+            continue;
+        }
+        for (const QPointer<QWidget>& control : b->controls) {
+            auto* edit = As<TEdit>(control);
+            if (edit == nullptr) {
+                continue;
+            }
+            if (const std::optional<std::string> problem = constraints_->Check(*edit)) {
+                const std::string text = edit->Text();
+                throw QxError("\"" + request.vars.Entry(varIndex).label + "\": \"" +
+                                  text.substr(0, 60) + (text.size() > 60 ? "..." : "") +
+                                  "\" is not accepted.\n" + *problem,
+                              QxSNMPRequest::RefusedValueCode);
+            }
+        }
+    }
+}
+
 void QxSNMPRequest2Edits::ReadControls(int varIndex) {
     for (int i = 0; i < request.vars.Count(); ++i) {
         if ((varIndex != -1 && i != varIndex) || !request.vars.IsSettable(i)) {
             continue;
         }
+        CheckFields(i);
         QxSNMPVar& v = request.vars.Entry(i);
         std::string value = v.value;
         if (v.options != nullptr) {

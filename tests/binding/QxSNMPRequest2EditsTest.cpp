@@ -168,6 +168,52 @@ TEST_F(BindingTest, LongerPasteIsRefusedWithTheFieldAndItsLimit) {
     }
 }
 
+constexpr UISnmpVar MeterRow[] = {
+    {"1.3.6.1.4.1.32473.12.9.6.1.1.3", "Meter Rate", sxInteger, acReadwrite},
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", sxDisplaystr, acReadwrite},
+    {},
+};
+
+// A write can start without the field being left (Return presses the default button), so the
+// check on leaving never ran: what it refuses is refused by the write too, and nothing is sent.
+TEST_F(BindingTest, WriteRefusesWhatTheFieldCheckRefuses) {
+    const struct {
+        int var;
+        const char* format;
+        std::string text;
+        const char* message; // null: accepted
+    } cases[] = {
+        {0, "%i{n1x32l2a}", "40", "Please enter a number between 1 and 32!"},
+        {0, "%i{n1x32l2a}", "32", nullptr},
+        {0, "%i{n0x999936l6a}", "-5", "Please enter a number between 0 and 999936!"},
+        {1, "%s{l4}", "abcdef", "Please enter a string whose length is less than 4!"},
+        {1, "%s{l4}", "abcd", nullptr},
+        {1, "%s", std::string(40000, 'x'), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " " + c.text.substr(0, 10));
+        QxSNMPRequest2Edits& b = Bind(MeterRow);
+        b.mode = QxSNMPRequest2Controls::Synchronous;
+        // Nothing may be sent in this test: a write that passes every check stops here.
+        b.request.active = false;
+        TEdit* edit = Edits(1)[0];
+        b.BindEdit(c.var, c.format, {edit});
+        edit->SetText(c.text);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        EXPECT_FALSE(b.Set(false, true, std::to_string(c.var)));
+        if (c.message == nullptr) {
+            EXPECT_TRUE(MessageScript::Log().empty());
+            continue;
+        }
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        const std::string& box = MessageScript::Log()[0].text;
+        EXPECT_EQ(box.rfind("\"" + std::string(MeterRow[c.var].label) + "\": \"", 0), 0u) << box;
+        EXPECT_NE(box.find(c.message), std::string::npos) << box;
+        EXPECT_EQ(edit->Text(), c.text);
+    }
+}
+
 // A six-octet value packs a week, a weekday, a month, an hour and a minute.
 TEST_F(BindingTest, PartsOfAnOctetString) {
     QxSNMPRequest2Edits& b = Bind(OctetValue);

@@ -365,8 +365,6 @@ TEST_F(StpInfo, RefusedTimersAfterANewVersionSayWhatStuck) {
         const char* helloTime;
         const char* bpduOid; // where the Forward BPDU goes; null: its own object
     } cases[] = {
-        // Below what the device takes, within the timing rules.
-        {"hello time the device refuses", "50", nullptr},
         // An object the device does not have: the whole second set is refused.
         {"an object the device lacks", "200", "1.3.6.1.4.1.32473.12.15.1.99"},
     };
@@ -398,6 +396,30 @@ TEST_F(StpInfo, RefusedTimersAfterANewVersionSayWhatStuck) {
         for (int i = 0; i < form.FullGroup()->request.vars.Count(); ++i) {
             EXPECT_EQ(form.FullGroup()->request.vars.Entry(i).access, acReadwrite) << i;
         }
+    }
+}
+
+// A value its field refuses (a hello time below 100, within the timing rules) is refused
+// before the version goes out alone: nothing is written, and the box names the field.
+TEST_F(StpInfo, FieldRefusalComesBeforeTheVersionIsWritten) {
+    const Settings before{0, 2000, 200, 1500, 20, 3, 2};
+    TSTP_Info& form = Open(before, "stp");
+    Pick(form.Combo_STPVersion, "rstp");
+    form.ET_HelloTime->SetText("50");
+    form.ET_AgingTime->SetText("1800");
+
+    const long sets = SetRequests();
+    MessageScript::Push(mrOk);
+    form.BT_Set->Click();
+    EXPECT_EQ(SetRequests() - sets, 0);
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text.rfind("\"Hello Time\": \"50\" is not accepted.", 0), 0u)
+        << MessageScript::Log()[0].text;
+    EXPECT_EQ(DeviceSettings(), before);
+    EXPECT_EQ(running_->Caption(), "stp");
+    EXPECT_EQ(form.ET_HelloTime->Text(), "50");
+    for (int i = 0; i < form.FullGroup()->request.vars.Count(); ++i) {
+        EXPECT_EQ(form.FullGroup()->request.vars.Entry(i).access, acReadwrite) << i;
     }
 }
 

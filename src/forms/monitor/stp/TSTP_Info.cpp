@@ -366,7 +366,20 @@ void TSTP_Info::BT_SetClick() {
     // version the device had, so the main window keeps its text.
     bool versionTaken = false;
     QPointer<TSTP_Info> self(this);
+    // Every field is checked as its write would check it before the first write goes out: a
+    // value refused by a later write would leave the new version with the old timers. An MSTP
+    // bridge takes no hello time.
+    auto fieldsAccepted = [this, &self](bool mstp) {
+        std::optional<ExcludedFromWrite> noHello;
+        if (mstp) {
+            noHello.emplace(full_->request.vars, std::initializer_list<int>{FullHelloTime});
+        }
+        return full_->CheckWrite() && self != nullptr;
+    };
     if (version == Mstp) {
+        if (!fieldsAccepted(true)) {
+            return;
+        }
         versionTaken = WriteMstp(versionChanged);
     } else {
         if (ET_HelloTime->Text().empty()) {
@@ -380,6 +393,9 @@ void TSTP_Info::BT_SetClick() {
         // And Max Age >= 2 x (Hello Time + 1 s).
         if (*maxAge < 2 * *helloTime + 200) {
             ShowMessage(DataError);
+            return;
+        }
+        if (!fieldsAccepted(false)) {
             return;
         }
         if (versionChanged) {
