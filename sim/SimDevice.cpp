@@ -287,8 +287,12 @@ void SimDevice::PopulateSystem(SimStore& store) {
     store.Put(Join(system, {3, 0}), Live(SimType::TimeTicks, [this] {
                   return SimValue::Unsigned(SimType::TimeTicks, UpTicks());
               }));
+    // The contact takes any OCTET STRING length, so that a manager's handling of long texts
+    // (a whole address book pasted in) can be tried against it; name and location keep the
+    // MIB's 255.
+    const SimConstraint anyText = Values({{0, 65535}});
     store.Put(Join(system, {4, 0}),
-              Fixed(SimValue::Octets("network operations"), SimAccess::ReadWrite, text255));
+              Fixed(SimValue::Octets("network operations"), SimAccess::ReadWrite, anyText));
     store.Put(Join(system, {5, 0}),
               Fixed(SimValue::Octets("KSW-524P"), SimAccess::ReadWrite, text255));
     store.Put(Join(system, {6, 0}),

@@ -429,6 +429,28 @@ bool QxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     return true;
 }
 
+bool QxSNMPRequest2Controls::CheckWrite() {
+    QxSNMPVarList saved;
+    saved.Assign(request.vars);
+    std::string refusal;
+    try {
+        CollectValues();
+        refusal = request.CheckStore();
+    } catch (const QxError& e) {
+        if (e.Code() != QxSNMPRequest::RefusedValueCode) {
+            request.vars.Assign(saved);
+            throw;
+        }
+        refusal = e.Text();
+    }
+    request.vars.Assign(saved);
+    if (refusal.empty()) {
+        return true;
+    }
+    RefuseWrite(refusal);
+    return false;
+}
+
 void QxSNMPRequest2Controls::RefuseWrite(const std::string& text) {
     lastOperation = OperationSet;
     if (HasReportTarget()) {

@@ -62,6 +62,12 @@ public:
     bool Set(bool refreshAfterSet = true, bool collect = true, const std::string& positions = {},
              const QxSNMPRequest::ValueSource& valueSource = {});
 
+    // Checks what a write would send now, without sending it: the values the user entered
+    // (collected as Set collects them) against their syntax and their fields' checks. A refusal
+    // is shown as Set shows it (a box naming the field, the result line) and gives false; the
+    // variables keep their values either way. For a write in several steps, before the first.
+    bool CheckWrite();
+
     // Waits while the binding is busy, for at most as long as its request's exchange can last
     // (retries and time-outs) and a second more, handling every event but the user's input: no
     // click or key can close a window under the wait. Returns at once inside the SNMP event

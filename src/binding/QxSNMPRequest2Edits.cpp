@@ -14,6 +14,7 @@
 #include "ui/toolkit/TConstraintOwner.h"
 #include "ui/toolkit/TEdit.h"
 #include "ui/toolkit/TLabel.h"
+#include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TPanel.h"
 #include "ui/toolkit/TRadioGroup.h"
 #include "vocab/QxCellText.h"
@@ -203,6 +204,25 @@ void QxSNMPRequest2Edits::BindEditPart(int varIndex, int byteOffset, int syntax,
     FieldBinding& b = Append(varIndex, byteOffset, syntax, options);
     for (TEdit* edit : edits) {
         b.controls.emplace_back(edit);
+        // A text field with a length limit takes typing up to it; a longer paste is refused
+        // whole, and a box says which field takes how much (nothing is cut to fit).
+        const EditConstraint_s* r = edit != nullptr ? constraints_->Find(*edit) : nullptr;
+        if (r != nullptr && (r->type == 's' || r->type == 'h') && r->maxLength > 0) {
+            QPointer<TEdit> field(edit);
+            edit->OnTooLong = [field, label = request.vars.Entry(varIndex).label,
+                               limit = r->maxLength](int length) {
+                if (field == nullptr) {
+                    return;
+                }
+                std::string caption;
+                if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance())) {
+                    caption = app->ExeFileName();
+                }
+                MessageBox(TooLongText(label, static_cast<std::size_t>(length),
+                                       static_cast<std::size_t>(limit)),
+                           caption, mbOK, miWarning, field->window());
+            };
+        }
     }
     b.savedHandlers.resize(b.controls.size());
 }
@@ -247,6 +267,7 @@ void QxSNMPRequest2Edits::UnbindControls(int varIndex) {
         for (size_t i = 0; i < b.controls.size(); ++i) {
             if (auto* edit = As<TEdit>(b.controls[i])) {
                 constraints_->RemoveConstraint(*edit);
+                edit->OnTooLong = nullptr;
             } else if (auto* combo = As<TComboBox>(b.controls[i])) {
                 combo->OnChange = b.savedHandlers[i];
             } else if (auto* radio = As<TRadioGroup>(b.controls[i])) {
@@ -452,11 +473,36 @@ void QxSNMPRequest2Edits::Show(const FieldBinding& b) {
     }
 }
 
+// What the check on leaving a field refuses is refused when the value is read for a write as
+// well: a write can start without the field being left (Return presses the window's default
+// button), and then that check never ran.
+void QxSNMPRequest2Edits::CheckFields(int varIndex) const {
+    for (const auto& b : bindings_) {
+        if (b->varIndex != varIndex) {
+            continue;
+        }
+        for (const QPointer<QWidget>& control : b->controls) {
+            auto* edit = As<TEdit>(control);
+            if (edit == nullptr) {
+                continue;
+            }
+            if (const std::optional<std::string> problem = constraints_->Check(*edit)) {
+                const std::string text = edit->Text();
+                throw QxError("\"" + request.vars.Entry(varIndex).label + "\": \"" +
+                                  text.substr(0, 60) + (text.size() > 60 ? "..." : "") +
+                                  "\" is not accepted.\n" + *problem,
+                              QxSNMPRequest::RefusedValueCode);
+            }
+        }
+    }
+}
+
 void QxSNMPRequest2Edits::ReadControls(int varIndex) {
     for (int i = 0; i < request.vars.Count(); ++i) {
         if ((varIndex != -1 && i != varIndex) || !request.vars.IsSettable(i)) {
             continue;
         }
+        CheckFields(i);
         QxSNMPVar& v = request.vars.Entry(i);
         std::string value = v.value;
         if (v.options != nullptr) {

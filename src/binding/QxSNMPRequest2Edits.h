@@ -97,6 +97,9 @@ private:
     const FieldBinding* OnlyWholeEdit(int varIndex) const;
     // Raises the refusal of a typed part that is no number of its part's range.
     void CheckPartText(const FieldBinding& b, const std::string& text) const;
+    // Raises a refusal naming the variable when a field bound to it holds a text its edit
+    // constraint does not accept.
+    void CheckFields(int varIndex) const;
     // The text of a group of edits, by the binding's syntax.
     std::string ReadEditGroup(const FieldBinding& b) const;
     // Columns of the list: the variables not in view, then the shown ones, in list order.

@@ -462,3 +462,9 @@ std::string RefusalText(const std::string& label, std::string_view text, int syn
     return "\"" + label + "\": \"" + shown + "\" is not a valid value.\nPlease enter " +
            ExpectedForm(syntax) + ".";
 }
+
+std::string TooLongText(const std::string& label, std::size_t length, std::size_t limit) {
+    return "\"" + label + "\": a text of " + std::to_string(length) +
+           " characters does not fit.\nThis field takes at most " + std::to_string(limit) +
+           " characters; nothing was cut or changed.";
+}

@@ -44,3 +44,6 @@ bool IsValueText(int syntax, std::string_view text);
 std::string ExpectedForm(int syntax);
 // The message that refuses `text` for the field `label`.
 std::string RefusalText(const std::string& label, std::string_view text, int syntax);
+// The message that refuses a text of `length` characters for the field `label`, which takes at
+// most `limit`.
+std::string TooLongText(const std::string& label, std::size_t length, std::size_t limit);

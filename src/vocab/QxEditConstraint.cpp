@@ -587,6 +587,21 @@ const EditConstraint_s* QxEditConstraint::Find(const QxTextField& field) const {
     return FindRecord(field).get();
 }
 
+std::optional<std::string> QxEditConstraint::Check(const QxTextField& field) const {
+    const std::shared_ptr<EditConstraint_s> r = FindRecord(field);
+    const std::string text = field.Text();
+    if (!r || IsPlaceholder(text)) {
+        return std::nullopt;
+    }
+    if (text.empty()) {
+        if ((r->flags & Required) != 0) {
+            return QxMessages::Entry(QxMessages::Common, MsgRequired);
+        }
+        return std::nullopt;
+    }
+    return CheckValue(*r, text);
+}
+
 void QxEditConstraint::RemoveConstraint(QxTextField& field) {
     const std::shared_ptr<EditConstraint_s> r = FindRecord(field);
     if (!r) {

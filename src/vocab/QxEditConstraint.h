@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,9 @@ public:
     int Count() const { return static_cast<int>(records_.size()); }
     // The record of a field (the latest one); none for an unconstrained field.
     const EditConstraint_s* Find(const QxTextField& field) const;
+    // The message the check on leaving would show for the field's text now; none when the text
+    // passes (or the field is unconstrained). Nothing is shown or restored.
+    std::optional<std::string> Check(const QxTextField& field) const;
 
     // The record a specifier describes, without a field. Raises QxError (general message 2,
     // BadFormatCode) when the specifier is invalid.

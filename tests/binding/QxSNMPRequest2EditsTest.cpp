@@ -18,7 +18,11 @@
 #include "ui/toolkit/TStatusBar.h"
 #include "vocab/QxOptionTables.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,118 @@ constexpr UISnmpVar OctetValue[] = {
     {"1.3.6.1.4.1.32473.12.10.10.7", "Summer Time", sxOctetstr, acReadwrite},
     {},
 };
+
+constexpr UISnmpVar NamedText[] = {
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", sxDisplaystr, acReadwrite},
+    {},
+};
+
+// A field with a length limit takes typing up to it and refuses a longer paste whole, with a
+// box naming the field and its limit; a text without a limit takes the whole paste, and a
+// longer value from the device is shown whole.
+TEST_F(BindingTest, LongerPasteIsRefusedWithTheFieldAndItsLimit) {
+    const struct {
+        const char* format;
+        const char* before;
+        std::string pasted;
+        std::string expected;
+        const char* box; // null: no box
+    } cases[] = {
+        {"%s{l16}", "ab", std::string(20, 'x'), "ab",
+         "\"Group Name\": a text of 22 characters does not fit.\nThis field takes at most 16 "
+         "characters; nothing was cut or changed."},
+        {"%s{l16}", "", std::string(16, 'y'), std::string(16, 'y'), nullptr},
+        {"%h{l4}", "0", "ABCD", "0",
+         "\"Group Name\": a text of 5 characters does not fit.\nThis "
+         "field takes at most 4 characters; nothing was cut or changed."},
+        {"%s", "", std::string(40000, 'z'), std::string(40000, 'z'), nullptr},
+    };
+    ASSERT_TRUE(ShowActive(form_.get()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        QxSNMPRequest2Edits& b = Bind(NamedText);
+        TEdit* edit = Edits(1)[0];
+        edit->show();
+        b.BindEdit(0, c.format, {edit});
+        edit->SetText(c.before);
+        edit->SetFocus();
+        edit->SetSelStart(static_cast<int>(std::string(c.before).size()));
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(c.pasted));
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit->Text(), c.expected);
+        if (c.box == nullptr) {
+            EXPECT_TRUE(MessageScript::Log().empty());
+        } else {
+            ASSERT_EQ(MessageScript::Log().size(), 1u);
+            EXPECT_EQ(MessageScript::Log()[0].text, c.box);
+            EXPECT_EQ(MessageScript::Log()[0].icon, miWarning);
+        }
+        // Typing at the limit is still just not taken, without a box.
+        if (c.box != nullptr) {
+            MessageScript::Clear();
+            edit->SetText(std::string(static_cast<size_t>(edit->MaxLength()), 'a'));
+            edit->SetSelStart(edit->MaxLength());
+            QTest::keyClick(edit, 'b');
+            QCoreApplication::processEvents();
+            EXPECT_EQ(edit->Text(), std::string(static_cast<size_t>(edit->MaxLength()), 'a'));
+            EXPECT_TRUE(MessageScript::Log().empty());
+        }
+        // The device's longer value is shown whole.
+        edit->SetText(std::string(50, 'd'));
+        EXPECT_EQ(edit->Text(), std::string(50, 'd'));
+        b.UnbindControls(0);
+        EXPECT_FALSE(edit->OnTooLong);
+    }
+}
+
+constexpr UISnmpVar MeterRow[] = {
+    {"1.3.6.1.4.1.32473.12.9.6.1.1.3", "Meter Rate", sxInteger, acReadwrite},
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", sxDisplaystr, acReadwrite},
+    {},
+};
+
+// A write can start without the field being left (Return presses the default button), so the
+// check on leaving never ran: what it refuses is refused by the write too, and nothing is sent.
+TEST_F(BindingTest, WriteRefusesWhatTheFieldCheckRefuses) {
+    const struct {
+        int var;
+        const char* format;
+        std::string text;
+        const char* message; // null: accepted
+    } cases[] = {
+        {0, "%i{n1x32l2a}", "40", "Please enter a number between 1 and 32!"},
+        {0, "%i{n1x32l2a}", "32", nullptr},
+        {0, "%i{n0x999936l6a}", "-5", "Please enter a number between 0 and 999936!"},
+        {1, "%s{l4}", "abcdef", "Please enter a string whose length is less than 4!"},
+        {1, "%s{l4}", "abcd", nullptr},
+        {1, "%s", std::string(40000, 'x'), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " " + c.text.substr(0, 10));
+        QxSNMPRequest2Edits& b = Bind(MeterRow);
+        b.mode = QxSNMPRequest2Controls::Synchronous;
+        // Nothing may be sent in this test: a write that passes every check stops here.
+        b.request.active = false;
+        TEdit* edit = Edits(1)[0];
+        b.BindEdit(c.var, c.format, {edit});
+        edit->SetText(c.text);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        EXPECT_FALSE(b.Set(false, true, std::to_string(c.var)));
+        if (c.message == nullptr) {
+            EXPECT_TRUE(MessageScript::Log().empty());
+            continue;
+        }
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        const std::string& box = MessageScript::Log()[0].text;
+        EXPECT_EQ(box.rfind("\"" + std::string(MeterRow[c.var].label) + "\": \"", 0), 0u) << box;
+        EXPECT_NE(box.find(c.message), std::string::npos) << box;
+        EXPECT_EQ(edit->Text(), c.text);
+    }
+}
 
 // A six-octet value packs a week, a weekday, a month, an hour and a minute.
 TEST_F(BindingTest, PartsOfAnOctetString) {

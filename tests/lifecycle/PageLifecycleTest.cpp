@@ -265,4 +265,51 @@ TEST_F(PageLifecycleTest, ASetDuringAReadWritesWhatWasTyped) {
     EXPECT_EQ(SnmpTool::Values(r.out)["." + contact], "\"typed during a read\"") << r.out;
 }
 
+// A 40,000-octet contact goes to the device whole and comes back whole: no edit, value text or
+// message on the way cuts it.
+TEST_F(PageLifecycleTest, ALongContactIsWrittenAndReadBackWhole) {
+    const std::string contact = "1.3.6.1.2.1.1.4.0";
+    std::string text;
+    for (int i = 0; text.size() < 40000; ++i) {
+        text += "line " + std::to_string(i) + " of the on-call list; ";
+    }
+    text.resize(40000);
+    std::string shownAfterRefresh;
+    ASSERT_TRUE(
+        window_->WithPage("Basic Configuration / MIB II / Information", [&](TConfigForm& page) {
+            ASSERT_TRUE(Idle(page));
+            auto* panel = FindIn<TSNMPEditorPanel>(&page);
+            ASSERT_NE(panel, nullptr);
+            TEditsPanel& rows = *panel->EditsPanel();
+            int row = -1;
+            for (int i = 0; i < rows.RowCount(); ++i) {
+                if (rows.Row(i).edit != nullptr &&
+                    page.CurrentBinding()->request.vars.BaseOid(i) == "1.3.6.1.2.1.1.4") {
+                    row = i;
+                }
+            }
+            ASSERT_GE(row, 0);
+            rows.Row(row).edit->SetText(text);
+            rows.CheckRow(row);
+            panel->ButtonPanel()->setCheckedButton->SetEnabled(true);
+            panel->ButtonPanel()->setCheckedButton->Click();
+            const TMemo& memo = *panel->MsgPanel()->memo;
+            const std::string line = memo.Line(memo.LineCount() - 1);
+            EXPECT_EQ(line.rfind("Set: Ok!", 0), 0u) << line;
+            rows.Row(row).edit->SetText("");
+            panel->ButtonPanel()->refreshButton->Click();
+            ASSERT_TRUE(Idle(page));
+            shownAfterRefresh = rows.Row(row).edit->Text();
+        }));
+    EXPECT_EQ(shownAfterRefresh.size(), text.size());
+    EXPECT_TRUE(shownAfterRefresh == text);
+    const ProgramResult r = SnmpTool(*sim_, {"-v2c", "-c", "public", "-t", "5"}).Get({contact});
+    const std::string device = SnmpTool::Values(r.out)["." + contact];
+    EXPECT_EQ(device.size(), text.size() + 2) << r.err;
+    EXPECT_TRUE(device == "\"" + text + "\"");
+    const ProgramResult back = SnmpTool(*sim_, {"-v2c", "-c", "private", "-t", "5"})
+                                   .Set({contact, "s", "network operations"});
+    EXPECT_EQ(back.exitCode, 0) << back.err;
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QValidator>
 
 #include <algorithm>
@@ -21,6 +22,27 @@ public:
     State validate(QString& input, int&) const override {
         const int limit = edit_->maxLength_;
         if (limit > 0 && input.size() > limit && input.size() > edit_->lengthBefore_) {
+            // One character typed at the limit is just not taken. A paste or drop that does
+            // not fit is refused whole, and the field's owner is told so that it can say why:
+            // the user would otherwise not notice that nothing went in.
+            if (input.size() - edit_->lengthBefore_ > 1 && edit_->OnTooLong &&
+                !edit_->tooLongPosted_) {
+                edit_->tooLongPosted_ = true;
+                const int length = static_cast<int>(input.size());
+                QPointer<TEdit> edit(edit_);
+                QMetaObject::invokeMethod(
+                    edit_,
+                    [edit, length] {
+                        if (edit == nullptr) {
+                            return;
+                        }
+                        edit->tooLongPosted_ = false;
+                        if (edit->OnTooLong) {
+                            edit->OnTooLong(length);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            }
             return Invalid;
         }
         return Acceptable;

@@ -37,6 +37,9 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;
     std::function<void(char32_t& key)> OnKeyPress;
+    // A paste or drop that would make the text longer than MaxLength was refused whole; runs
+    // once the edit is over, with the length the text would have had.
+    std::function<void(int length)> OnTooLong;
 
     // The control's own geometry, Tag and focus, as a text field.
     int Width() const override { return TControl::Width(); }
@@ -60,4 +63,6 @@ private:
     // Length of the text as last accepted; the validator compares a user's edit against it.
     int lengthBefore_ = 0;
     LengthLimit* limit_ = nullptr;
+    // A refused paste has been reported for the event loop to pass on.
+    bool tooLongPosted_ = false;
 };

@@ -142,6 +142,31 @@ TEST_F(AclMeter, EmptyRateIsRefusedBeforeAnyWrite) {
     EXPECT_EQ(DeviceValue("1.3.6.1.4.1.32473.12.9.6.1.1.3.1.1"), "64");
 }
 
+// A rate that is not a number is refused before anything is sent: the box names the field,
+// and the row stays selected with what the user typed (no read replaces it).
+TEST_F(AclMeter, InvalidRateIsRefusedAndKeptInItsField) {
+    Form form(nullptr);
+    form.ListView1->SetSelected(RowOf(form, "1", "2"));
+    form.RateEdit->SetText("-");
+    form.CBox_Active->SetText("drop-packet");
+    const long before = SetRequests();
+    MessageScript::Push(mrOk);
+    form.SetBtnClick();
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text.rfind("\"Meter Rate\": \"-\" is not", 0), 0u)
+        << MessageScript::Log()[0].text;
+    EXPECT_EQ(SetRequests(), before);
+    EXPECT_EQ(DeviceValue(Rate12), "0");
+    EXPECT_EQ(DeviceValue(Action12), "1");
+    EXPECT_EQ(form.RateEdit->Text(), "-");
+    EXPECT_EQ(form.CBox_Active->Text(), "drop-packet");
+    EXPECT_TRUE(form.SetBtn->Enabled());
+    EXPECT_NE(form.ListView1->Selected(), nullptr);
+    const std::string shown = form.StatusBar1->SimpleText();
+    EXPECT_TRUE(StartsWith(shown, "Set:")) << shown;
+    EXPECT_FALSE(StartsWith(shown, "Set: Ok!")) << shown;
+}
+
 TEST_F(AclMeter, RefusedWriteKeepsTheRowAndItsError) {
     Form form(nullptr);
     form.Binding()->request.security.writeCommunity = "public"; // read-only on the device

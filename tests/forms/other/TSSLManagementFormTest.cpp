@@ -155,6 +155,75 @@ TEST_F(SslControl, AnyEmptyFieldIsRefusedWithAWarning) {
     form.hide();
 }
 
+// A cache time-out that is not a whole number of the Gauge range is refused before anything is
+// sent: a box names the field, the text stays in it, and the device keeps its values.
+TEST_F(SslControl, InvalidCacheTimeOutIsRefusedAndNothingIsWritten) {
+    Form form(nullptr);
+    ASSERT_TRUE(Idle(form));
+    const long before = SetRequests();
+    for (const char* text : {"900abc", "abc", "-1", "4294967296", "9 00", "0x384", "(NULL)"}) {
+        SCOPED_TRACE(text);
+        form.cbxSSLVersion->SetText("disabled");
+        form.cbxciphersuites[3]->SetText("enabled");
+        form.edtCacheTimeOut->SetText(text);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        form.btnSetClick();
+        ASSERT_TRUE(Idle(form));
+        ASSERT_EQ(MessageScript::Log().size(), 1u);
+        EXPECT_EQ(MessageScript::Log()[0].text.rfind(
+                      "\"Cache Timeout\": \"" + std::string(text) + "\" is not a valid value.", 0),
+                  0u)
+            << MessageScript::Log()[0].text;
+        EXPECT_EQ(form.edtCacheTimeOut->Text(), text);
+        const std::string shown = form.StatusBar1->SimpleText();
+        EXPECT_TRUE(StartsWith(shown, "Set:")) << shown;
+        EXPECT_FALSE(StartsWith(shown, "Set: Ok!")) << shown;
+    }
+    EXPECT_EQ(SetRequests(), before);
+    EXPECT_EQ(DeviceValue(CacheTimeout), "600");
+    EXPECT_EQ(DeviceValue(StatusAdmin), "3");
+    EXPECT_EQ(DeviceValue(CipherSuites), "A0");
+
+    // The largest value of the syntax is sent as typed; the device refuses what it cannot
+    // hold, and the error stays in the status bar.
+    form.edtCacheTimeOut->SetText("4294967295");
+    form.btnSetClick();
+    ASSERT_TRUE(Idle(form));
+    EXPECT_EQ(SetRequests(), before + 1);
+    EXPECT_FALSE(StartsWith(form.StatusBar1->SimpleText(), "Set: Ok!"))
+        << form.StatusBar1->SimpleText();
+    EXPECT_EQ(DeviceValue(CacheTimeout), "600");
+}
+
+// On a slow device the window's first read is still on its way when the user sets: the write
+// carries what the user chose, not what that read brings back, and no read replaces it.
+TEST_F(SslControl, SetDuringTheFirstReadOfASlowDeviceWritesWhatWasChosen) {
+    TestAgent slow(TestAgent::Kind::Simulator, {"--delay-ms", "300"});
+    PointModuleAt(slow);
+    SnmpTool device(slow, {"-v2c", "-c", "private", "-t", "5"});
+    Form form(nullptr);
+    ASSERT_TRUE(form.Binding()->busy);
+    form.cbxSSLVersion->SetText("disabled");
+    form.edtCacheTimeOut->SetText("300");
+    for (TComboBox* combo : form.cbxciphersuites) {
+        combo->SetText("enabled");
+    }
+    form.btnSetClick();
+    // The write, then the read after it.
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !form.Binding()->busy && StartsWith(form.StatusBar1->SimpleText(), "Get:"); },
+        15000))
+        << form.StatusBar1->SimpleText();
+    const ProgramResult r = device.Get({StatusAdmin, CipherSuites, CacheTimeout});
+    auto values = SnmpTool::Values(r.out);
+    EXPECT_EQ(values["." + std::string(StatusAdmin)], "2") << r.out;
+    EXPECT_EQ(values["." + std::string(CipherSuites)], "F0") << r.out;
+    EXPECT_EQ(values["." + std::string(CacheTimeout)], "300") << r.out;
+    EXPECT_EQ(form.edtCacheTimeOut->Text(), "300");
+    EXPECT_EQ(Suites(form), (std::vector<std::string>(4, "enabled")));
+}
+
 // A write the device refuses keeps its error in the status bar: no read follows that would
 // replace it by a success line.
 TEST_F(SslControl, RefusedWriteKeepsItsErrorShown) {

@@ -97,6 +97,15 @@ TEST_F(MemberSwitchTest, ReadsTheMembersAndAddsOne) {
             [&] { return !form.TableBinding()->busy && form.ListView1->ItemCount() == 3; }));
         EXPECT_EQ(Ids(*form.ListView1), (std::vector<std::string>{"1", "2", "3"}));
         EXPECT_EQ(form.StaticText1->Caption(), "3");
+        // The new member's password is not shown in the list; no password stays empty.
+        const std::vector<std::vector<std::string>> shown = Rows(*form.ListView1);
+        EXPECT_EQ(shown.at(1).at(8), "********");
+        EXPECT_EQ(shown.at(0).at(8), "");
+        for (const auto& row : shown) {
+            for (const std::string& cell : row) {
+                EXPECT_EQ(cell.find("secret"), std::string::npos) << cell;
+            }
+        }
         ran = true;
         form.Close();
     });

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <string>
 #include <vector>
@@ -107,6 +108,38 @@ TEST_F(AccServerTest, ARefusedWriteShowsItsBoxAndItsReason) {
     EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
     EXPECT_EQ(status.find("Ok!"), std::string::npos) << status;
     EXPECT_EQ(Walk(RowStateColumn).size(), 3u);
+}
+
+// An address that is not four numbers 0-255 is refused before anything is sent (it would
+// name another server: 192.0.2.266 went out as 192.0.2.0): the box names the field, the text
+// stays, and the device is unchanged. Blanks around a valid address are no part of it.
+TEST_F(AccServerTest, InvalidAddressIsRefusedAndNothingIsWritten) {
+    const std::map<std::string, std::string> before = Walk(RowStateColumn);
+    TfrmACCServerCtrl form(nullptr);
+    for (const char* address : {"192.0.2.266", "1.2.3", "abc", "256.256.256.256", "192.0.2.11.3",
+                                "192.0..11", "-1.0.2.11", "(NULL)"}) {
+        SCOPED_TRACE(address);
+        MessageScript::Clear();
+        MessageScript::Push(mrOk);
+        Fill(form, "admins", address, "tacacs-plus", "delete");
+        form.btnSet->Click();
+        ASSERT_EQ(Boxes().size(), 1u);
+        EXPECT_EQ(Boxes()[0].rfind(
+                      "\"IP Addr\": \"" + std::string(address) + "\" is not a valid value.", 0),
+                  0u)
+            << Boxes()[0];
+        EXPECT_EQ(form.edtIPAddr->Text(), address);
+        const std::string status = form.StatusBar1->SimpleText();
+        EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
+        EXPECT_EQ(status.find("Ok!"), std::string::npos) << status;
+    }
+    EXPECT_EQ(Walk(RowStateColumn), before);
+
+    MessageScript::Clear();
+    Fill(form, "admins", " 192.0.2.11 ", "tacacs-plus", "delete");
+    form.btnSet->Click();
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Walk(RowStateColumn)[AdminsTacacsPlus], "2");
 }
 
 // A device that cannot be read while the window opens: the error is in the status bar.

@@ -265,6 +265,12 @@ TEST_F(StpInfo, SetChecksTheTimingRulesBeforeWriting) {
         {"no version chosen", "rstp", "", "2000", "200", "1500", "20", "3", Empty, 0},
         {"not a number", "rstp", "rstp", "-", "200", "1500", "20", "3",
          "'-' is not a valid integer value!", 0},
+        // Checked before the version goes out alone: refused by the second write, it would
+        // leave the new version with the old timers.
+        {"tx hold count not a number", "stp", "rstp", "2000", "200", "1500", "20", "-",
+         "'-' is not a valid integer value!", 0},
+        {"hello time not a number", "stp", "rstp", "2000", "-", "1500", "20", "3",
+         "'-' is not a valid integer value!", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -351,24 +357,94 @@ TEST_F(StpInfo, RefusedVersionKeepsTheRunningVersion) {
     }
 }
 
-// The version alone was taken, the timers then refused: the device runs the new version and
-// the main window's text says so.
-TEST_F(StpInfo, RefusedTimersAfterANewVersionKeepTheNewVersion) {
+// The version alone was taken, the timers then refused: the device runs the new version, the
+// main window's text says so, and the status bar says what the device took and what it refused.
+TEST_F(StpInfo, RefusedTimersAfterANewVersionSayWhatStuck) {
+    const struct {
+        const char* what;
+        const char* helloTime;
+        const char* bpduOid; // where the Forward BPDU goes; null: its own object
+    } cases[] = {
+        // An object the device does not have: the whole second set is refused.
+        {"an object the device lacks", "200", "1.3.6.1.4.1.32473.12.15.1.99"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Settings before{0, 2000, 200, 1500, 20, 3, 2};
+        TSTP_Info& form = Open(before, "stp");
+        if (c.bpduOid != nullptr) {
+            form.FullGroup()->request.vars.Entry(6).oid = c.bpduOid;
+        }
+        Pick(form.Combo_STPVersion, "rstp");
+        form.ET_HelloTime->SetText(c.helloTime);
+        form.ET_AgingTime->SetText("1800");
+
+        const long sets = SetRequests();
+        form.BT_Set->Click();
+        EXPECT_EQ(SetRequests() - sets, 2);
+        EXPECT_TRUE(StartsWith(Status(), "Set: ")) << Status();
+        EXPECT_FALSE(StartsWith(Status(), "Set: Ok!")) << Status();
+        EXPECT_NE(Status().find("only the version was written: the device now runs \"rstp\"; "
+                                "it refused Max Age, Hello Time, Forward Delay, Max Hops, TX "
+                                "Hold Count and Forward BPDU, which keep their previous values"),
+                  std::string::npos)
+            << Status();
+        Settings after = before;
+        after.version = 1;
+        EXPECT_EQ(DeviceSettings(), after);
+        EXPECT_EQ(running_->Caption(), "rstp");
+        for (int i = 0; i < form.FullGroup()->request.vars.Count(); ++i) {
+            EXPECT_EQ(form.FullGroup()->request.vars.Entry(i).access, acReadwrite) << i;
+        }
+    }
+}
+
+// A value its field refuses (a hello time below 100, within the timing rules) is refused
+// before the version goes out alone: nothing is written, and the box names the field.
+TEST_F(StpInfo, FieldRefusalComesBeforeTheVersionIsWritten) {
     const Settings before{0, 2000, 200, 1500, 20, 3, 2};
     TSTP_Info& form = Open(before, "stp");
     Pick(form.Combo_STPVersion, "rstp");
-    form.ET_HelloTime->SetText("50"); // below what the device takes, within the timing rules
+    form.ET_HelloTime->SetText("50");
     form.ET_AgingTime->SetText("1800");
 
     const long sets = SetRequests();
+    MessageScript::Push(mrOk);
     form.BT_Set->Click();
-    EXPECT_EQ(SetRequests() - sets, 2);
-    EXPECT_TRUE(StartsWith(Status(), "Set: ")) << Status();
-    EXPECT_FALSE(StartsWith(Status(), "Set: Ok!")) << Status();
-    Settings after = before;
-    after.version = 1;
-    EXPECT_EQ(DeviceSettings(), after);
-    EXPECT_EQ(running_->Caption(), "rstp");
+    EXPECT_EQ(SetRequests() - sets, 0);
+    ASSERT_EQ(MessageScript::Log().size(), 1u);
+    EXPECT_EQ(MessageScript::Log()[0].text.rfind("\"Hello Time\": \"50\" is not accepted.", 0), 0u)
+        << MessageScript::Log()[0].text;
+    EXPECT_EQ(DeviceSettings(), before);
+    EXPECT_EQ(running_->Caption(), "stp");
+    EXPECT_EQ(form.ET_HelloTime->Text(), "50");
+    for (int i = 0; i < form.FullGroup()->request.vars.Count(); ++i) {
+        EXPECT_EQ(form.FullGroup()->request.vars.Entry(i).access, acReadwrite) << i;
+    }
+}
+
+TEST(StpPartlyWritten, SaysWhatTheDeviceHolds) {
+    using Failure = TSTP_Info::WriteFailure;
+    const struct {
+        Failure failure;
+        const char* expected;
+    } cases[] = {
+        {{true, -103, "Bad value!"},
+         "Bad value!; only the version was written: the device now runs \"stp\"; it refused "
+         "Max Age, Hello Time, Forward Delay, Max Hops, TX Hold Count and Forward BPDU, which "
+         "keep their previous values"},
+        {{true, -405, "SNMP request timed out!"},
+         "SNMP request timed out!; only the version was written: the device now runs \"stp\"; "
+         "whether it took Max Age, Hello Time, Forward Delay, Max Hops, TX Hold Count and "
+         "Forward BPDU is not known (Refresh shows what it holds)"},
+        {{false, 0, ""},
+         "only the version was written: the device now runs \"stp\"; Max Age, Hello Time, "
+         "Forward Delay, Max Hops, TX Hold Count and Forward BPDU were not sent and keep their "
+         "previous values"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TSTP_Info::PartlyWritten("stp", c.failure), c.expected);
+    }
 }
 
 } // namespace

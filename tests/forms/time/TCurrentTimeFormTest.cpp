@@ -67,6 +67,23 @@ TEST_F(CurrentTime, SetWritesTheClockOnly) {
     DeviceSet({Clock, "x", "07EA0C0A081E00002B0100"});
 }
 
+// On a slow device the window's first read is still on its way when the user sets: the typed
+// clock is written, not the one that read brings back.
+TEST_F(CurrentTime, SetDuringTheFirstReadOfASlowDeviceWritesTheTypedClock) {
+    TestAgent slow(TestAgent::Kind::Simulator, {"--delay-ms", "300"});
+    PointModuleAt(slow);
+    TCurrentTimeForm form(nullptr);
+    ASSERT_TRUE(form.Binding()->busy);
+    form.currentclockEdit->SetText("2027-1-2,3:4:5.6");
+    form.SetButtonClick();
+    ASSERT_TRUE(Idle(form));
+    EXPECT_TRUE(StartsWith(LastLine(*form.Memo1), "Set: Ok!")) << LastLine(*form.Memo1);
+    EXPECT_EQ(form.currentclockEdit->Text(), "2027-1-2,3:4:5.6");
+    const ProgramResult r = SnmpTool(slow, {"-v2c", "-c", "public", "-t", "5"}).Get({Clock});
+    EXPECT_EQ(SnmpTool::Values(r.out)["." + std::string(Clock)], "07 EB 01 02 03 04 05 06 2B 00 00")
+        << r.out;
+}
+
 TEST_F(CurrentTime, EmptyClockIsRefusedBeforeAnyWrite) {
     TCurrentTimeForm form(nullptr);
     ASSERT_TRUE(Idle(form));

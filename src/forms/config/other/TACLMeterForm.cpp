@@ -179,7 +179,11 @@ void TACLMeterForm::SetBtnClick() {
         return;
     }
     try {
-        binding_->Set(false, true);
+        // Nothing sent: a value was refused (the box and the status bar say which), and the
+        // row stays in the fields with what the user typed.
+        if (!binding_->Set(false, true)) {
+            return;
+        }
     } catch (const std::exception& e) {
         // The row stays in the fields and the error in the status bar; a read now would
         // replace both, as if the write had gone through.

@@ -57,15 +57,6 @@ TButton* MakeButton(QWidget* parent, const char* name, const std::string& captio
     return button;
 }
 
-// A read still running would change the values under a write: it is stopped and waited for.
-void StopReading(QxSNMPRequest2Edits& binding) {
-    if (!binding.busy) {
-        return;
-    }
-    binding.StopAndWait();
-    binding.request.active = true;
-}
-
 } // namespace
 
 TSSLManagementForm::TSSLManagementForm(QWidget* owner) : TForm(owner) {
@@ -217,7 +208,8 @@ void TSSLManagementForm::btnSetClick() {
         btnSet->SetFocus();
         return;
     }
-    StopReading(*binding_);
+    // A read still running is stopped by the write itself, and its answer dropped: shown, it
+    // would put the device's old values into the fields just before they are written.
     edtciphersuites->SetText(CipherText(enabled));
     try {
         binding_->Set(false, true);

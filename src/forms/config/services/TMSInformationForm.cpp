@@ -55,6 +55,8 @@ constexpr int Password = 2;
 constexpr std::int32_t TableTimeout = 500;
 
 constexpr const char* ChooseFirst = "Choose the item first.";
+constexpr const char* PasswordCaption = "MS Password";
+constexpr const char* PasswordMask = "********";
 
 TButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
     return NewButton(parent, name, caption, 470, top, 80);
@@ -118,6 +120,7 @@ void TMSInformationForm::BuildControls() {
     ListView1->SetBounds(8, 8, 452, 196);
     ListView1->OnClick = [this] { btnDelete->SetEnabled(ListView1->Selected() != nullptr); };
     ListView1->OnChange = [this] {
+        MaskPasswords();
         StaticText1->SetCaption(std::to_string(ListView1->ItemCount()));
     };
 
@@ -142,6 +145,28 @@ void TMSInformationForm::BuildControls() {
     StaticText1->SetAlignment(taCenter);
     StaticText1->SetBounds(470, 110, 80, 21);
     StaticText1->SetCaption("0");
+}
+
+void TMSInformationForm::MaskPasswords() {
+    // The column of the member passwords, found by its caption (columns follow the list).
+    int column = -1;
+    for (int i = 0; i < ListView1->ColumnCount(); ++i) {
+        if (ListView1->Column(i)->Caption() == PasswordCaption) {
+            column = i;
+        }
+    }
+    if (column < 1) {
+        return;
+    }
+    // A password is not shown, copied or exported from the list: its cell says only whether
+    // one is set. Masking a cell changes the list again; a masked cell is left alone then.
+    for (int i = 0; i < ListView1->ItemCount(); ++i) {
+        TListItem* item = ListView1->Item(i);
+        const std::string text = item->SubItem(column - 1);
+        if (!text.empty() && text != PasswordMask) {
+            item->SetSubItem(column - 1, PasswordMask);
+        }
+    }
 }
 
 void TMSInformationForm::Bind() {

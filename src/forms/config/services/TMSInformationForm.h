@@ -44,6 +44,8 @@ public:
 private:
     void BuildControls();
     void Bind();
+    // Replaces every shown member password by a mask.
+    void MaskPasswords();
     void btnAddClick();
     void btnDeleteClick();
     // Stops the bindings and frees them with the add window.

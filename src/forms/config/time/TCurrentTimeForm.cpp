@@ -188,11 +188,8 @@ void TCurrentTimeForm::SetButtonClick() {
         currentclockEdit->SetFocus();
         return;
     }
-    // A read still running would share the request with the write: it ends first.
-    if (binding_->busy) {
-        binding_->StopAndWait();
-        binding_->request.active = true;
-    }
+    // A read still running is stopped by the write itself, and its answer dropped: shown, it
+    // would put the device's clock into the field just before the typed one is written.
     try {
         binding_->Set(false, true);
     } catch (const std::exception& e) {

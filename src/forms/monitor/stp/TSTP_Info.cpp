@@ -2,6 +2,7 @@
 
 #include "binding/QxSNMPRequest2Edits.h"
 #include "shell/QxCommandLine.h"
+#include "shell/QxError.h"
 #include "shell/QxMessages.h"
 #include "snmp/QxSNMPGlobal.h"
 #include "snmp/UISnmpVar.h"
@@ -64,6 +65,8 @@ constexpr const char* DefaultHelloTime = "200";
 constexpr const char* EmptyFields = "Don't Leave Empty Fileds !";
 constexpr const char* DataError = "Data Error !";
 constexpr int NotAnInteger = 27; // "'[VALUE]' is not a valid integer value!"
+// The program code of a request that got no answer in time.
+constexpr int NoAnswerCode = -405;
 
 // Takes variables out of one write by making them read-only, and gives them their access back
 // when the write is over, whether it succeeded or raised.
@@ -257,13 +260,29 @@ bool TSTP_Info::Read(QxSNMPRequest2Edits& binding) {
     }
 }
 
-bool TSTP_Info::Write(QxSNMPRequest2Edits& binding, std::initializer_list<int> excluded) {
+bool TSTP_Info::Write(QxSNMPRequest2Edits& binding, std::initializer_list<int> excluded,
+                      WriteFailure* failure) {
     ExcludedFromWrite exclusion(binding.request.vars, excluded);
     try {
-        binding.Set();
-        return true;
+        // False when nothing was sent: the binding refused a value, or the window closes.
+        if (binding.Set()) {
+            return true;
+        }
+        if (failure != nullptr) {
+            failure->sent = false;
+        }
+        return false;
+    } catch (const QxError& error) {
+        binding.Report(error.what());
+        if (failure != nullptr) {
+            *failure = {true, error.Code(), error.what()};
+        }
+        return false;
     } catch (const std::exception& error) {
         binding.Report(error.what());
+        if (failure != nullptr) {
+            *failure = {true, 0, error.what()};
+        }
         return false;
     }
 }
@@ -330,6 +349,11 @@ void TSTP_Info::BT_SetClick() {
     if (!forwardDelay) {
         return;
     }
+    // Checked here as well, before the first of two writes: a text refused by the second
+    // write would leave the device with the new version and the old timers.
+    if (!number(ED_TxHoldCount)) {
+        return;
+    }
     // The protocol's bound between the bridge timers (hundredths of a second):
     // 2 x (Forward Delay - 1 s) >= Max Age.
     if (2 * *forwardDelay - 200 < *maxAge) {
@@ -341,7 +365,21 @@ void TSTP_Info::BT_SetClick() {
     // Whether the device now runs the version in the field. A write that failed leaves the
     // version the device had, so the main window keeps its text.
     bool versionTaken = false;
+    QPointer<TSTP_Info> self(this);
+    // Every field is checked as its write would check it before the first write goes out: a
+    // value refused by a later write would leave the new version with the old timers. An MSTP
+    // bridge takes no hello time.
+    auto fieldsAccepted = [this, &self](bool mstp) {
+        std::optional<ExcludedFromWrite> noHello;
+        if (mstp) {
+            noHello.emplace(full_->request.vars, std::initializer_list<int>{FullHelloTime});
+        }
+        return full_->CheckWrite() && self != nullptr;
+    };
     if (version == Mstp) {
+        if (!fieldsAccepted(true)) {
+            return;
+        }
         versionTaken = WriteMstp(versionChanged);
     } else {
         if (ET_HelloTime->Text().empty()) {
@@ -357,20 +395,47 @@ void TSTP_Info::BT_SetClick() {
             ShowMessage(DataError);
             return;
         }
+        if (!fieldsAccepted(false)) {
+            return;
+        }
         if (versionChanged) {
             // The version goes first and alone: the device applies the timers to the
             // protocol it runs. When it refuses the version, the timers are not sent.
             versionTaken = Write(*full_, {FullMaxAge, FullHelloTime, FullForwardDelay, FullMaxHops,
                                           FullTxHoldCount, FullForwardBpdu});
-            if (versionTaken) {
-                Write(*full_, {FullVersion});
+            WriteFailure failure;
+            if (versionTaken && self != nullptr && full_ != nullptr &&
+                !Write(*full_, {FullVersion}, &failure) && self != nullptr && full_ != nullptr) {
+                // The result line of the refusal is replaced by one that also says what the
+                // device holds now.
+                full_->lastOperation = QxSNMPRequest2Controls::OperationSet;
+                full_->Report(PartlyWritten(version, failure));
             }
         } else {
             Write(*full_, {FullVersion});
             versionTaken = true;
         }
     }
+    if (self == nullptr) {
+        return;
+    }
     if (versionTaken && runningVersion_ != nullptr) {
         runningVersion_->SetCaption(version);
     }
+}
+
+std::string TSTP_Info::PartlyWritten(const std::string& version, const WriteFailure& failure) {
+    const std::string others = "Max Age, Hello Time, Forward Delay, Max Hops, TX Hold Count and "
+                               "Forward BPDU";
+    const std::string taken =
+        "only the version was written: the device now runs \"" + version + "\"";
+    if (!failure.sent) {
+        return taken + "; " + others + " were not sent and keep their previous values";
+    }
+    if (failure.code == NoAnswerCode) {
+        return failure.text + "; " + taken + "; whether it took " + others +
+               " is not known (Refresh shows what it holds)";
+    }
+    return failure.text + "; " + taken + "; it refused " + others +
+           ", which keep their previous values";
 }

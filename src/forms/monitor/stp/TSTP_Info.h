@@ -41,6 +41,17 @@ public:
     // The user picked a version: MSTP has no hello time to set.
     void Combo_STPVersionChange();
 
+    // Why a write did not go through: not sent at all (a value refused before sending, or the
+    // window closing), or the device's error code and text.
+    struct WriteFailure {
+        bool sent = false;
+        int code = 0;
+        std::string text;
+    };
+    // The result line after the new version went through and the write of the other settings
+    // did not: what the device holds now.
+    static std::string PartlyWritten(const std::string& version, const WriteFailure& failure);
+
     // The full list (seven variables, bound to the fields) and the MSTP list (six variables,
     // bound to the hidden row).
     QxSNMPRequest2Edits* FullGroup() const { return full_.get(); }
@@ -69,8 +80,9 @@ private:
     // Reads one list; an error is reported in the status bar. False after an error.
     bool Read(QxSNMPRequest2Edits& binding);
     // Writes one list without the variables at `excluded`; an error is reported in the status
-    // bar. False after an error.
-    bool Write(QxSNMPRequest2Edits& binding, std::initializer_list<int> excluded);
+    // bar. False when the device did not take the write (`failure` then says why).
+    bool Write(QxSNMPRequest2Edits& binding, std::initializer_list<int> excluded,
+               WriteFailure* failure = nullptr);
     // The MSTP write: the fields go into the hidden row, which is then written.
     bool WriteMstp(bool versionChanged);
     void CopyFieldsToRow();
