@@ -18,6 +18,18 @@ namespace {
 
 constexpr int ExtraHosts = 300;
 
+// The row of a scalar page's edits that shows the object `baseOid`, or -1.
+int EditRowOf(TConfigForm& page, TEditsPanel& rows, const std::string& baseOid) {
+    int row = -1;
+    for (int i = 0; i < rows.RowCount(); ++i) {
+        if (rows.Row(i).label != nullptr && rows.Row(i).edit != nullptr &&
+            page.CurrentBinding()->request.vars.BaseOid(i) == baseOid) {
+            row = i;
+        }
+    }
+    return row;
+}
+
 class PageLifecycleTest : public UiTest {
 protected:
     static void SetUpTestSuite() {
@@ -244,13 +256,7 @@ TEST_F(PageLifecycleTest, ASetDuringAReadWritesWhatWasTyped) {
         auto* panel = FindIn<TSNMPEditorPanel>(&page);
         ASSERT_NE(panel, nullptr);
         TEditsPanel& rows = *panel->EditsPanel();
-        int row = -1;
-        for (int i = 0; i < rows.RowCount(); ++i) {
-            if (rows.Row(i).label != nullptr && rows.Row(i).edit != nullptr &&
-                page.CurrentBinding()->request.vars.BaseOid(i) == "1.3.6.1.2.1.1.4") {
-                row = i;
-            }
-        }
+        const int row = EditRowOf(page, rows, "1.3.6.1.2.1.1.4");
         ASSERT_GE(row, 0);
         panel->ButtonPanel()->refreshButton->Click();
         ASSERT_TRUE(page.CurrentBinding()->busy);
@@ -281,13 +287,7 @@ TEST_F(PageLifecycleTest, ALongContactIsWrittenAndReadBackWhole) {
             auto* panel = FindIn<TSNMPEditorPanel>(&page);
             ASSERT_NE(panel, nullptr);
             TEditsPanel& rows = *panel->EditsPanel();
-            int row = -1;
-            for (int i = 0; i < rows.RowCount(); ++i) {
-                if (rows.Row(i).edit != nullptr &&
-                    page.CurrentBinding()->request.vars.BaseOid(i) == "1.3.6.1.2.1.1.4") {
-                    row = i;
-                }
-            }
+            const int row = EditRowOf(page, rows, "1.3.6.1.2.1.1.4");
             ASSERT_GE(row, 0);
             rows.Row(row).edit->SetText(text);
             rows.CheckRow(row);
