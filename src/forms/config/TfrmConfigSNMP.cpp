@@ -15,6 +15,8 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOption>
 #include <QLocale>
 #include <QTime>
 
@@ -147,7 +149,21 @@ void TfrmConfigSNMP::BuildControls() {
         return width + 4;
     };
     constexpr int LeftLabel = 8;
-    constexpr int FieldWidth = 120;
+    // Fields as wide as a drop-down list of the longest choice needs.
+    QStyleOptionComboBox comboOption;
+    comboOption.initFrom(this);
+    comboOption.frame = true;
+    const int FieldWidth = std::max(
+        120, style()
+                 ->sizeFromContents(
+                     QStyle::CT_ComboBox, &comboOption,
+                     QSize(widest({"noAuthUser", "MD5_User", "MD5_DES_User", "SHA_User",
+                                   "SHA_DES_User", "NoAuthNoPriv", "AuthNoPriv", "AuthPriv",
+                                   "HMAC_SHA224", "HMAC_SHA256", "HMAC_SHA384", "HMAC_SHA512",
+                                   "CFB_AES128", "CFB_AES192", "CFB_AES256"}),
+                           metrics.height()),
+                     this)
+                 .width());
     const int leftField = std::max(
         112,
         LeftLabel + widest({"IP : ", "Port : ", "Context Name : ", "Write Community String : "}));
