@@ -39,6 +39,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTreeWidget>
@@ -51,9 +53,13 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
+
+// A generated page's window grows up to this size and scrolls its rows beyond it.
+constexpr QSize LargestPage(800, 550);
 
 struct Offender {
     std::string window;
@@ -226,6 +232,22 @@ private:
             Report(where, w, ShownCaption(button->text()), button->sizeHint().width(), given);
         } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
             Header(header, where);
+        } else if (auto* area = qobject_cast<QScrollArea*>(w)) {
+            // A window below the largest page size has room to show its rows whole: a scroll
+            // bar there hides controls behind it.
+            if (window->width() < LargestPage.width() && window->height() < LargestPage.height() &&
+                area->widget() != nullptr) {
+                const QSize content = area->widget()->size();
+                const QSize shown = area->viewport()->size();
+                if (area->horizontalScrollBar()->isVisible()) {
+                    Report(where, w, QStringLiteral("(scrolls sideways)"), content.width(),
+                           shown.width());
+                }
+                if (area->verticalScrollBar()->isVisible()) {
+                    Report(where, w, QStringLiteral("(scrolls up and down)"), content.height(),
+                           shown.height());
+                }
+            }
         } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
             Cells(list, where);
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -390,6 +412,37 @@ bool CheckDialog(QObject* context, ClipCheck& check, const std::string& where,
     return came;
 }
 
+// Lets what the last answers set off run (a page growing for a long value, columns widening
+// for the rows that came): waits until the widths of the window's widgets and columns and the
+// number of rows stay the same for a while, at most two seconds, so that a slow run (the
+// sanitizers) sees the window as a user would.
+void SettleLayout(QWidget* window) {
+    const auto snapshot = [window] {
+        std::vector<int> sizes;
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            sizes.push_back(w->isVisible() ? w->width() : -1);
+        }
+        for (const QHeaderView* h : window->findChildren<QHeaderView*>()) {
+            for (int i = 0; i < h->count(); ++i) {
+                sizes.push_back(h->sectionSize(i));
+            }
+        }
+        for (const QTreeWidget* t : window->findChildren<QTreeWidget*>()) {
+            sizes.push_back(t->topLevelItemCount());
+        }
+        return sizes;
+    };
+    std::vector<int> last = snapshot();
+    for (int i = 0; i < 40; ++i) {
+        WaitUntil([] { return false; }, 50);
+        std::vector<int> now = snapshot();
+        if (now == last) {
+            return;
+        }
+        last = std::move(now);
+    }
+}
+
 class ClippingTest : public UiTest {
 protected:
     static void SetUpTestSuite() {
@@ -432,8 +485,7 @@ protected:
                 return true;
             },
             10000);
-        // What the last answers set off (a page growing for a long value) runs too.
-        WaitUntil([] { return false; }, 30);
+        SettleLayout(&form);
     }
 
     static TSNMPListViewPanel* ListPanel(TConfigForm& form, int page) {
@@ -479,7 +531,8 @@ protected:
     // A hand-made window; the dialogs behind its Add and Edit buttons with its first row
     // selected.
     void CheckHandMade(TForm& form, const std::string& where) {
-        WaitUntil([] { return false; }, 150);
+        WaitUntil([] { return false; }, 100);
+        SettleLayout(&form);
         check_.Window(&form, where);
         for (TListView* view : form.findChildren<TListView*>()) {
             if (view->ItemCount() > 0) {

@@ -264,6 +264,19 @@ void TfrmConfigSNMP::BuildControls() {
     btnTest->SetCaption("&Test");
     btnTest->SetBounds(LeftLabel + 2 * (buttonWidth + 8), 166, buttonWidth, 25);
     btnTest->OnClick = [this] { btnTestClick(); };
+
+    // The window holds every control whole, whatever heights the style gives them, so that its
+    // scroll box shows no scroll bars.
+    int right = 0;
+    int bottom = 0;
+    for (const TControl* c : std::initializer_list<const TControl*>{
+             cbxSecurityName, cbxSecurityLevel, cbxAuthProtocol, cbxPrivProtocol, edtAuthPass,
+             edtPrivPass, edtContextEngine, chkShowPass, btnOk, btnTest}) {
+        right = std::max(right, c->Left() + c->Width());
+        bottom = std::max(bottom, c->Top() + c->Height());
+    }
+    SetClientWidth(std::max(ClientWidth(), right + 8));
+    SetClientHeight(std::max(ClientHeight(), bottom + 8));
 }
 
 void TfrmConfigSNMP::ShowPassPhrases(bool shown) {
