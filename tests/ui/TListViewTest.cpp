@@ -3,6 +3,7 @@
 #include "ui/toolkit/TListView.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -331,3 +332,119 @@ TEST_F(ListViewTableTest, CopyAndExportGiveTheTextsAsShown) {
 }
 
 } // namespace
+
+// Columns widen to the rows that arrive, once per batch: to the widest text of the column, an
+// address column to the longest address, never beyond the limit, never narrower than before;
+// a column left out of view (width 0) or sized by the user stays as it is.
+TEST(ListViewFitTest, ColumnsWidenToTheirRows) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> cells; // one column's texts, one row each
+        int startWidth;                 // -2 the caption's width
+        bool userSized;
+        int (*expected)(const QFontMetrics& fm, int before);
+    };
+    const Case cases[] = {
+        {"a long name widens the column",
+         {"a", "a rather long interface description", "b"},
+         -2,
+         false,
+         [](const QFontMetrics& fm, int) {
+             return fm.horizontalAdvance(QStringLiteral("a rather long interface description"));
+         }},
+        {"an address gets room for the longest address",
+         {"10.0.0.1", "10.0.0.2"},
+         -2,
+         false,
+         [](const QFontMetrics& fm, int) {
+             return fm.horizontalAdvance(QStringLiteral("255.255.255.255"));
+         }},
+        {"a MAC address gets room for the widest digits",
+         {"00-1B-21-3A-4C-5D"},
+         -2,
+         false,
+         [](const QFontMetrics& fm, int) {
+             return fm.horizontalAdvance(QStringLiteral("00-00-00-00-00-00"));
+         }},
+        {"the limit holds",
+         {std::string(200, 'W')},
+         -2,
+         false,
+         [](const QFontMetrics&, int) { return TListView::MaxFitWidth; }},
+        {"a wide column stays wide",
+         {"a"},
+         300,
+         false,
+         [](const QFontMetrics&, int before) { return before; }},
+        {"a column out of view stays out",
+         {"a long text that would widen it"},
+         0,
+         false,
+         [](const QFontMetrics&, int) { return 0; }},
+        {"a column the user sized stays",
+         {"a long text that would widen it"},
+         40,
+         true,
+         [](const QFontMetrics&, int) { return 45; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TForm form;
+        TListView list(&form);
+        list.SetBounds(0, 0, 600, 300);
+        list.SetViewStyle(vsReport);
+        list.AddColumn("Index", -2);
+        list.AddColumn("Value", c.startWidth);
+        if (c.userSized) {
+            // As a drag of the section's edge does.
+            list.header()->resizeSection(1, c.startWidth + 5);
+        }
+        const int before = list.Column(1)->Width();
+        std::vector<std::vector<std::string>> rows;
+        for (const std::string& cell : c.cells) {
+            rows.push_back({"1", cell});
+        }
+        list.AddRows(rows);
+        QCoreApplication::processEvents();
+        const int width = list.Column(1)->Width();
+        const int expected = c.expected(list.fontMetrics(), before);
+        if (c.userSized || c.startWidth == 0 || c.startWidth == 300 ||
+            expected == TListView::MaxFitWidth) {
+            EXPECT_EQ(width, expected);
+        } else {
+            // The text and the cell's margins; never narrower than the caption.
+            EXPECT_GE(width, expected);
+            EXPECT_LE(width, std::max(before, expected + 20));
+        }
+    }
+}
+
+// A long fill is measured from a sample: the widest text of a column of ten thousand rows that
+// look alike widens it, and a later batch that is wider widens it again.
+TEST(ListViewFitTest, LongFillsAndLaterBatchesWiden) {
+    TForm form;
+    TListView list(&form);
+    list.SetBounds(0, 0, 600, 300);
+    list.SetViewStyle(vsReport);
+    list.AddColumn("Index", -2);
+    list.AddColumn("Name", -2);
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < 10000; ++i) {
+        rows.push_back({std::to_string(i), "port-" + std::to_string(100000 + i)});
+    }
+    list.AddRows(rows);
+    QCoreApplication::processEvents();
+    const QFontMetrics fm = list.fontMetrics();
+    EXPECT_GE(list.Column(0)->Width(), fm.horizontalAdvance(QStringLiteral("9999")));
+    EXPECT_GE(list.Column(1)->Width(), fm.horizontalAdvance(QStringLiteral("port-109999")));
+    const int before = list.Column(1)->Width();
+    list.AddRows({{"10000", "a far longer name than any before it"}});
+    QCoreApplication::processEvents();
+    EXPECT_GT(list.Column(1)->Width(), before);
+    // Emptied and filled again with short texts: the column keeps its width.
+    const int wide = list.Column(1)->Width();
+    list.ClearItems();
+    list.AddRows({{"1", "x"}});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.Column(1)->Width(), wide);
+}

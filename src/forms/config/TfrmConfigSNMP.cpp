@@ -15,6 +15,8 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOption>
 #include <QLocale>
 #include <QTime>
 
@@ -147,7 +149,21 @@ void TfrmConfigSNMP::BuildControls() {
         return width + 4;
     };
     constexpr int LeftLabel = 8;
-    constexpr int FieldWidth = 120;
+    // Fields as wide as a drop-down list of the longest choice needs.
+    QStyleOptionComboBox comboOption;
+    comboOption.initFrom(this);
+    comboOption.frame = true;
+    const int FieldWidth = std::max(
+        120, style()
+                 ->sizeFromContents(
+                     QStyle::CT_ComboBox, &comboOption,
+                     QSize(widest({"noAuthUser", "MD5_User", "MD5_DES_User", "SHA_User",
+                                   "SHA_DES_User", "NoAuthNoPriv", "AuthNoPriv", "AuthPriv",
+                                   "HMAC_SHA224", "HMAC_SHA256", "HMAC_SHA384", "HMAC_SHA512",
+                                   "CFB_AES128", "CFB_AES192", "CFB_AES256"}),
+                           metrics.height()),
+                     this)
+                 .width());
     const int leftField = std::max(
         112,
         LeftLabel + widest({"IP : ", "Port : ", "Context Name : ", "Write Community String : "}));
@@ -248,6 +264,19 @@ void TfrmConfigSNMP::BuildControls() {
     btnTest->SetCaption("&Test");
     btnTest->SetBounds(LeftLabel + 2 * (buttonWidth + 8), 166, buttonWidth, 25);
     btnTest->OnClick = [this] { btnTestClick(); };
+
+    // The window holds every control whole, whatever heights the style gives them, so that its
+    // scroll box shows no scroll bars.
+    int right = 0;
+    int bottom = 0;
+    for (const TControl* c : std::initializer_list<const TControl*>{
+             cbxSecurityName, cbxSecurityLevel, cbxAuthProtocol, cbxPrivProtocol, edtAuthPass,
+             edtPrivPass, edtContextEngine, chkShowPass, btnOk, btnTest}) {
+        right = std::max(right, c->Left() + c->Width());
+        bottom = std::max(bottom, c->Top() + c->Height());
+    }
+    SetClientWidth(std::max(ClientWidth(), right + 8));
+    SetClientHeight(std::max(ClientHeight(), bottom + 8));
 }
 
 void TfrmConfigSNMP::ShowPassPhrases(bool shown) {

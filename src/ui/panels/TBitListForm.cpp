@@ -68,6 +68,8 @@ TBitListForm::TBitListForm(QWidget* owner, const std::string& caption, int colum
         auto* button = new TButton(this);
         button->SetName(b.name);
         button->SetCaption(b.caption);
+        // As wide as the caption needs in the dialog's font and style.
+        button->SetWidth(std::max(button->Width(), button->sizeHint().width()));
         button->SetLeft(left);
         button->SetTop(buttonTop);
         left += button->Width() + ButtonGap;

@@ -11,6 +11,11 @@
 #include "ui/toolkit/TMessageBox.h"
 #include "ui/toolkit/TScrollBox.h"
 
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTimer>
+
 #include <algorithm>
 #include <cstdint>
 #include <exception>
@@ -138,6 +143,8 @@ void TEditsPanel::BuildRows(QxSNMPRequest2Edits* editCtrl) {
             row.edit->SetName("RowEdit" + std::to_string(i));
             row.edit->SetTag(i);
             EditCtrl->BindEdit(i, row.format, {row.edit});
+            QObject::connect(row.edit, &QLineEdit::textChanged, this,
+                             [this, edit = row.edit] { ValueShown(edit); });
         }
         // A variable that is already marked hidden keeps its row out of sight.
         if (IsHidden(i)) {
@@ -261,10 +268,94 @@ void TEditsPanel::SetEditWidth(int width, Arrangement arrangement) {
     ArrangeRows(arrangement, true);
 }
 
+// The width a row's value control needs for its text, frame and margins included.
+int TEditsPanel::NeededWidth(int aIdx) const {
+    const EditRow& row = rows_[static_cast<size_t>(aIdx)];
+    if (row.comboBox != nullptr) {
+        const QFontMetrics metrics = row.comboBox->fontMetrics();
+        int widest = 0;
+        for (int i = 0; i < row.comboBox->count(); ++i) {
+            widest = std::max(widest, metrics.horizontalAdvance(row.comboBox->itemText(i)));
+        }
+        if (widest == 0) {
+            return 0;
+        }
+        QStyleOptionComboBox opt;
+        opt.initFrom(row.comboBox);
+        opt.editable = row.comboBox->isEditable();
+        opt.frame = row.comboBox->hasFrame();
+        return row.comboBox->style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(widest, metrics.height()),
+                               row.comboBox)
+            .width();
+    }
+    if (row.edit == nullptr) {
+        return 0;
+    }
+    const QFontMetrics metrics = row.edit->fontMetrics();
+    int text = metrics.horizontalAdvance(row.edit->text());
+    if (EditCtrl != nullptr && aIdx < EditCtrl->request.vars.Count()) {
+        const int syntax = EditCtrl->request.vars.Entry(aIdx).syntax;
+        if (syntax == sxIpaddress) {
+            text = std::max(text, metrics.horizontalAdvance(QStringLiteral("255.255.255.255")));
+        } else if (syntax == sxMacaddress) {
+            text = std::max(text, metrics.horizontalAdvance(QStringLiteral("00-00-00-00-00-00")));
+        }
+    }
+    if (text == 0) {
+        return 0;
+    }
+    QStyleOptionFrame opt;
+    opt.initFrom(row.edit);
+    opt.lineWidth =
+        row.edit->hasFrame()
+            ? row.edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, row.edit)
+            : 0;
+    // A line edit keeps two pixels free each side of its text, and one for the cursor.
+    const QMargins margins = row.edit->textMargins();
+    const QSize contents(text + margins.left() + margins.right() + 2 * 2 + 1, metrics.height());
+    return row.edit->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, row.edit)
+        .width();
+}
+
+int TEditsPanel::FittingWidth() const {
+    int width = 0;
+    for (int i = 0; i < RowCount(); ++i) {
+        if (!IsHidden(i)) {
+            width = std::max(width, NeededWidth(i));
+        }
+    }
+    return std::min(width, MaxValueWidth);
+}
+
+void TEditsPanel::ValueShown(const TEdit* edit) {
+    if (widenPending_ || !OnValuesWiden || !edit->isReadOnly() || edit->width() >= MaxValueWidth) {
+        return;
+    }
+    for (int i = 0; i < RowCount(); ++i) {
+        if (rows_[static_cast<size_t>(i)].edit == edit) {
+            if (std::min(NeededWidth(i), MaxValueWidth) <= edit->width()) {
+                return;
+            }
+            break;
+        }
+    }
+    // Values arrive one row after the other: the rows are arranged once they all are shown.
+    widenPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        widenPending_ = false;
+        if (OnValuesWiden) {
+            OnValuesWiden();
+        }
+    });
+}
+
 void TEditsPanel::ArrangeRows(Arrangement, bool resize) {
     int widestLabel = 0;
+    const int valueWidth = std::max(editWidth_, FittingWidth());
     for (EditRow& row : rows_) {
-        row.ValueControl()->SetWidth(editWidth_);
+        row.ValueControl()->SetWidth(valueWidth);
         widestLabel = std::max(widestLabel, row.label->Width());
     }
     const int labelLeft = RowMargin + CheckBoxWidth + RowGap;

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -115,7 +116,20 @@ public:
 
     QxSNMPRequest2Edits* EditCtrl = nullptr;
 
+    // The value controls are never narrower than their texts need in the panel's font (the
+    // longest item of a drop-down list, the text of an edit, the longest address or MAC
+    // address for an edit of that syntax), up to MaxValueWidth; all rows keep one width. The
+    // limit lets a page of short captions show a device description whole and still fit the
+    // largest page window.
+    static constexpr int MaxValueWidth = 540;
+    // Called once after values arrived whose text a read-only row's edit cannot show whole;
+    // the page arranges the rows again and grows its window.
+    std::function<void()> OnValuesWiden;
+
 private:
+    int FittingWidth() const;
+    int NeededWidth(int aIdx) const;
+    void ValueShown(const TEdit* edit);
     // Operations on a row that does not exist raise std::out_of_range.
     void CheckRowIndex(int aIdx) const;
     EditRow& At(int aIdx);
@@ -134,5 +148,6 @@ private:
     TColor readOnlyBackColor_ = clBtnFace;
     bool checkDefault_ = false;
     int editWidth_ = 121;
+    bool widenPending_ = false;
     QPointer<TCtrlBtnPanel> buttonColumn_;
 };

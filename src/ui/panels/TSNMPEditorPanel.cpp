@@ -26,6 +26,13 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* owner, QxSNMPRequest2Edits* binding)
     buttons->clearChecksButton->OnClick = [this] { ClearChecksAction(); };
     editsPanel_->ArrangeCtrlBtn(buttons);
     SetContent(editsPanel_);
+    // A page whose read-only value came longer than its field grows to show it; the edits of a
+    // list page live in its dialogs, which are arranged when they open.
+    editsPanel_->OnValuesWiden = [this] {
+        if (Content() == editsPanel_) {
+            SetEditorWidth(editsPanel_->EditWidth());
+        }
+    };
 }
 
 void TSNMPEditorPanel::SetEditorWidth(int width) {

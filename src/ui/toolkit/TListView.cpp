@@ -16,6 +16,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QSaveFile>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -211,6 +213,7 @@ int TListColumn::Width() const {
 }
 
 void TListColumn::SetWidth(int width) {
+    const QScopedValueRollback<bool> sizing(view_->sizing_, true);
     if (width == -1) {
         view_->resizeColumnToContents(index_);
     } else if (width == -2) {
@@ -253,10 +256,23 @@ TListView::TListView(QWidget* parent) : TControlT<QTreeWidget>(parent, clWindow,
 
     const auto changed = [this] { Fire(OnChange); };
     const auto removed = [this] {
+        fittedRows_ = std::min(fittedRows_, ItemCount());
         RecountHidden();
         Fire(OnChange);
     };
-    Track(connect(model(), &QAbstractItemModel::rowsInserted, this, changed));
+    const auto inserted = [this] {
+        ScheduleFit();
+        Fire(OnChange);
+    };
+    Track(connect(model(), &QAbstractItemModel::rowsInserted, this, inserted));
+    Track(connect(header_, &QHeaderView::sectionResized, this, [this](int column) {
+        if (!sizing_ && column >= 0) {
+            if (userSized_.size() <= static_cast<size_t>(column)) {
+                userSized_.resize(static_cast<size_t>(column) + 1, false);
+            }
+            userSized_[static_cast<size_t>(column)] = true;
+        }
+    }));
     Track(connect(model(), &QAbstractItemModel::rowsRemoved, this, removed));
     Track(connect(model(), &QAbstractItemModel::modelReset, this, removed));
     Track(connect(model(), &QAbstractItemModel::dataChanged, this, changed));
@@ -292,6 +308,7 @@ TListColumn* TListView::Column(int i) const {
 }
 
 void TListView::ClearColumns() {
+    userSized_.clear();
     columns_.clear();
     formats_.clear();
     sortColumn_ = -1;
@@ -352,6 +369,87 @@ void TListView::AddRows(const std::vector<std::vector<std::string>>& rows) {
         Resort();
     }
     ShowCount();
+}
+
+// Rows usually arrive in batches (a walk's timer, a form's loop adding rows): one fit after the
+// batch, when its texts are in place, measures them together.
+void TListView::ScheduleFit() {
+    if (fitPending_) {
+        return;
+    }
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitPending_ = false;
+        FitColumnsToRows();
+    });
+}
+
+// The width a cell needs for a text. An address or a MAC address gets room for the longest of
+// its kind, so that the column does not cut the next one that is longer.
+int TListView::CellWidth(int column, const QString& text) const {
+    static const QRegularExpression address(QStringLiteral("^\\d{1,3}(\\.\\d{1,3}){3}$"));
+    static const QRegularExpression mac(QStringLiteral("^[0-9A-Fa-f]{2}([-: ][0-9A-Fa-f]{2}){5}$"));
+    const QFontMetrics metrics = fontMetrics();
+    int width = metrics.horizontalAdvance(text);
+    if (address.match(text).hasMatch()) {
+        width = std::max(width, metrics.horizontalAdvance(QStringLiteral("255.255.255.255")));
+    } else if (mac.match(text).hasMatch()) {
+        QString zeros = text;
+        for (QChar& c : zeros) {
+            if (c.isLetterOrNumber()) {
+                c = QLatin1Char('0');
+            }
+        }
+        width = std::max(width, metrics.horizontalAdvance(zeros));
+    }
+    // The item's text margins each side, and the grid line.
+    width += 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    if (column == 0 && checkBoxes_) {
+        width += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) +
+                 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
+    }
+    return width;
+}
+
+void TListView::FitColumnsToRows() {
+    const int count = ItemCount();
+    if (fittedRows_ >= count || ColumnCount() == 0) {
+        fittedRows_ = std::min(fittedRows_, count);
+        return;
+    }
+    // The texts of a column in a long batch look alike (numbers, addresses, names): a sample
+    // spread over the batch finds its widest ones without measuring every row.
+    const int fresh = count - fittedRows_;
+    const int step = std::max(1, fresh / FitSampleRows);
+    const QScopedValueRollback<bool> sizing(sizing_, true);
+    for (int c = 0; c < ColumnCount(); ++c) {
+        const int now = header_->sectionSize(c);
+        if (now == 0 || header_->isSectionHidden(c) ||
+            (static_cast<size_t>(c) < userSized_.size() && userSized_[static_cast<size_t>(c)])) {
+            continue;
+        }
+        // The longest texts by characters are measured; the widest of them counts.
+        QString longest;
+        QString sample;
+        for (int r = fittedRows_; r < count; r += step) {
+            const QString text = topLevelItem(r)->text(c);
+            if (text.size() > longest.size()) {
+                longest = text;
+            }
+            if (sample.isEmpty() && !text.isEmpty()) {
+                sample = text;
+            }
+        }
+        if (longest.isEmpty()) {
+            continue;
+        }
+        const int wanted =
+            std::min(MaxFitWidth, std::max(CellWidth(c, longest), CellWidth(c, sample)));
+        if (wanted > now) {
+            header_->resizeSection(c, wanted);
+        }
+    }
+    fittedRows_ = count;
 }
 
 TListItem* TListView::Item(int i) const {
@@ -625,7 +723,14 @@ std::string TListView::CountText() const {
 }
 
 void TListView::ShowCount() {
-    header_->Count()->setText(ToQString(CountText()));
+    QLabel* count = header_->Count();
+    count->setText(ToQString(CountText()));
+    // The count keeps the room its text needs; the filter field gives way. The bar is laid out
+    // at once, so that a count that grew while rows arrive is never shown cut.
+    count->setMinimumWidth(count->sizeHint().width());
+    if (count->parentWidget()->layout() != nullptr) {
+        count->parentWidget()->layout()->activate();
+    }
 }
 
 void TListView::SetFilterBar(bool shown) {

@@ -187,6 +187,14 @@ public:
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width) { borderWidth_ = width; }
 
+    // Columns widen to the texts of the rows that arrive (never beyond MaxFitWidth, and never
+    // narrower than they are); a column the user has sized, or one of width 0, stays as it is.
+    // The rows are measured once after each batch, from a sample of at most FitSampleRows.
+    static constexpr int MaxFitWidth = 400;
+    static constexpr int FitSampleRows = 256;
+    // Widens the columns for the rows that came since the last fit, now.
+    void FitColumnsToRows();
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnChange;
@@ -205,6 +213,9 @@ protected:
 
 private:
     friend class TListItem;
+    friend class TListColumn;
+    void ScheduleFit();
+    int CellWidth(int column, const QString& text) const;
     void PrepareItem(TListItem* item) const;
     void ReportSelection(const QItemSelection& selected, const QItemSelection& deselected);
     std::string ShowForm(int column, const std::string& text) const;
@@ -237,4 +248,9 @@ private:
     QString filter_;
     int hiddenCount_ = 0;
     int nextOrigin_ = 0;
+    // Rows before this one have been measured for the column widths.
+    int fittedRows_ = 0;
+    bool fitPending_ = false;
+    bool sizing_ = false;
+    std::vector<bool> userSized_;
 };

@@ -46,7 +46,8 @@ TEST_F(CurrentTime, ShowsTheClockAndItsSources) {
     TCurrentTimeForm form(nullptr);
     ASSERT_TRUE(Idle(form));
     EXPECT_EQ(form.Caption(), "Current Time: 127.0.0.1");
-    EXPECT_EQ(form.ClientWidth(), 592);
+    // The designed width at least; wider where the captions and the sources need it.
+    EXPECT_GE(form.ClientWidth(), 592);
     EXPECT_EQ(form.ClientHeight(), 264);
     EXPECT_EQ(form.timecapacityEdit->Text(), " systemTime,SNTP,SummerTime,realTimeClock");
     EXPECT_EQ(form.currentclockEdit->Text(), "2026-12-10,8:30:0.0,+1:0");

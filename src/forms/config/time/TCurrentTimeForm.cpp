@@ -12,8 +12,12 @@
 #include "ui/toolkit/TMessageBox.h"
 #include "vocab/QxOptionTables.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <cctype>
 #include <exception>
+#include <initializer_list>
 
 namespace {
 
@@ -33,12 +37,23 @@ TLabel* MakeLabel(QWidget* parent, const std::string& caption, int top) {
     return label;
 }
 
-TButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int top) {
+TButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int left,
+                    int top) {
     auto* button = new TButton(parent);
     button->SetName(name);
     button->SetCaption(caption);
-    button->SetBounds(505, top, 75, 25);
+    button->SetBounds(left, top, 75, 25);
     return button;
+}
+
+// The widest of the texts in the window's font, with room for an edit's frame and margins.
+int FieldWidthFor(const QWidget* window, std::initializer_list<const char*> texts) {
+    const QFontMetrics metrics(window->font());
+    int widest = 0;
+    for (const char* text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(text)));
+    }
+    return widest + 12;
 }
 
 } // namespace
@@ -67,11 +82,19 @@ TCurrentTimeForm::~TCurrentTimeForm() {
 }
 
 void TCurrentTimeForm::BuildControls() {
-    constexpr int FieldLeft = 300;
+    // The fields start right of the longest caption and have room for every capacity the
+    // device reports at once and for the longest clock text.
+    const int FieldLeft =
+        std::max(300, 12 + FieldWidthFor(this, {"Current Clock(Example  2007-5-26,15:30:15.0)"}));
+    const int FieldWidth =
+        std::max(190, FieldWidthFor(this, {" systemTime,SNTP,SummerTime,realTimeClock",
+                                           "65535-12-31,23:59:60.9,+14:59"}));
+    const int ButtonLeft = FieldLeft + FieldWidth + 15;
+    SetClientWidth(std::max(592, ButtonLeft + 75 + 12));
     MakeLabel(this, "Time Capacity", 12);
     timecapacityEdit = new TEdit(this);
     timecapacityEdit->SetName("timecapacityEdit");
-    timecapacityEdit->SetBounds(FieldLeft, 12, 190, 21);
+    timecapacityEdit->SetBounds(FieldLeft, 12, FieldWidth, 21);
     timecapacityEdit->SetEnabled(false);
     TimeCapacityText = new TEdit(this);
     TimeCapacityText->SetName("TimeCapacityText");
@@ -80,24 +103,24 @@ void TCurrentTimeForm::BuildControls() {
     MakeLabel(this, "Current Clock(Example  2007-5-26,15:30:15.0)", 44);
     currentclockEdit = new TEdit(this);
     currentclockEdit->SetName("currentclockEdit");
-    currentclockEdit->SetBounds(FieldLeft, 44, 190, 21);
+    currentclockEdit->SetBounds(FieldLeft, 44, FieldWidth, 21);
 
     MakeLabel(this, "Clock Reset On Reboot", 76);
     cbxReset = new TComboBox(this);
     cbxReset->SetName("cbxReset");
     cbxReset->SetStyle(csDropDownList);
-    cbxReset->SetBounds(FieldLeft, 76, 190, 21);
+    cbxReset->SetBounds(FieldLeft, 76, FieldWidth, 21);
     cbxReset->SetEnabled(false);
 
     Memo1 = new TMemo(this);
     Memo1->SetName("Memo1");
     Memo1->SetReadOnly(true);
     Memo1->SetScrollBars(ssVertical);
-    Memo1->SetBounds(12, 112, 478, 140);
+    Memo1->SetBounds(12, 112, FieldLeft + FieldWidth - 12, 140);
 
-    GetButton = MakeButton(this, "GetButton", "Refresh", 12);
-    SetButton = MakeButton(this, "SetButton", "Set", 44);
-    CloseButton = MakeButton(this, "CloseButton", "Close", 76);
+    GetButton = MakeButton(this, "GetButton", "Refresh", ButtonLeft, 12);
+    SetButton = MakeButton(this, "SetButton", "Set", ButtonLeft, 44);
+    CloseButton = MakeButton(this, "CloseButton", "Close", ButtonLeft, 76);
     GetButton->OnClick = [this] { GetButtonClick(); };
     SetButton->OnClick = [this] { SetButtonClick(); };
     CloseButton->OnClick = [this] { Close(); };

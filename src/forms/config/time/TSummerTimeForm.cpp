@@ -15,8 +15,12 @@
 #include "vocab/QxOptionTables.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOption>
 #include <QPointer>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <exception>
@@ -140,6 +144,28 @@ void SetInvalid(QxSNMPVarList& vars, int i, bool invalid) {
     }
 }
 
+// The width of a start or end row: five parts side by side (month, week, weekday, hour,
+// minute), each as wide as a drop-down list of the longest name needs in the window's font.
+int TimeRowWidth(const QWidget& window) {
+    const QFontMetrics metrics(window.font());
+    int widest = 0;
+    for (const QxOptionList* names :
+         {&OL_11st_22nd_33rd_x5, &OL_1Sun_2Mon_3Tue_x7, &OL_1Jan_2Feb_3Mar_x12}) {
+        for (int i = 0; i < names->Count(); ++i) {
+            widest = std::max(
+                widest, metrics.horizontalAdvance(QString::fromStdString(names->Entry(i).label)));
+        }
+    }
+    QStyleOptionComboBox opt;
+    opt.initFrom(&window);
+    opt.frame = true;
+    const int part =
+        window.style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(widest, metrics.height()), &window)
+            .width();
+    return std::max(240, 5 * part);
+}
+
 } // namespace
 
 // The panel's binding, counting writes begun and writes that went through: the panel's write
@@ -162,7 +188,7 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner) : TForm(owner) {
     binding_->request.vars.Assign(QxSNMPVarList(SummerTimeVars, SVT_SV, 0));
     binding_->mode = QxSNMPRequest2Controls::Synchronous;
     panel_ = new TSNMPEditorPanel(this, binding_.get());
-    panel_->SetEditorWidth(240);
+    panel_->SetEditorWidth(TimeRowWidth(*this));
     panel_->SetVarFormat(RowOffset, "%i{n30x120l3}");
     BuildTimeRow(RowRepeatStart, true);
     BuildTimeRow(RowRepeatEnd, true);
@@ -215,6 +241,7 @@ void TSummerTimeForm::BuildTimeRow(int row, bool repeating) {
     TimeFields& f = fields_[static_cast<size_t>(row - 2)];
     f.container = panel_->EditsPanel()->Row(row).edit;
     TEdit* box = f.container;
+    f.colon = new TLabel(box);
     // The row's own edit stays as the frame of its fields, which take the value instead.
     binding_->UnbindControls(row);
     box->SetText("");
@@ -224,6 +251,14 @@ void TSummerTimeForm::BuildTimeRow(int row, bool repeating) {
     box->SetHeight(RowHeight);
     const int width = box->Width();
 
+    // The colon between hour and minute stands in a gap of its own, clear of both fields.
+    if (repeating) {
+        QFont bold = f.colon->font();
+        bold.setBold(true);
+        f.colon->setFont(bold);
+    }
+    f.colon->SetCaption(":");
+    const int gap = f.colon->Width() + 2;
     auto combo = [box](const char* name, int left, int w) {
         auto* c = new TComboBox(box);
         c->SetName(name);
@@ -238,18 +273,13 @@ void TSummerTimeForm::BuildTimeRow(int row, bool repeating) {
         e->SetBounds(left, 0, w, RowHeight);
         return e;
     };
-    f.colon = new TLabel(box);
-    f.colon->SetCaption(":");
     if (repeating) {
         const int fifth = width / 5;
         f.month = combo("MonthCombo", 0, fifth);
         f.week = combo("WeekCombo", fifth, fifth);
         f.weekday = combo("WeekdayCombo", 2 * fifth, fifth);
         f.hour = edit("HourEdit", "Hour", 3 * fifth + 4, fifth - 4);
-        f.minute = edit("MinuteEdit", "Minute", 4 * fifth + 4, fifth - 4);
-        QFont bold = f.colon->font();
-        bold.setBold(true);
-        f.colon->setFont(bold);
+        f.minute = edit("MinuteEdit", "Minute", 4 * fifth + gap, fifth - gap);
         binding_->BindPart(row, 0, sxUint8, &OL_11st_22nd_33rd_x5, f.week);
         binding_->BindPart(row, 1, sxUint16, &OL_1Sun_2Mon_3Tue_x7, f.weekday);
         binding_->BindPart(row, 3, sxUint8, &OL_1Jan_2Feb_3Mar_x12, f.month);
@@ -260,13 +290,13 @@ void TSummerTimeForm::BuildTimeRow(int row, bool repeating) {
         f.day = edit("DayEdit", "Day", 0, quarter - 4);
         f.month = combo("MonthCombo", quarter, quarter - 4);
         f.hour = edit("HourEdit", "Hour", 2 * quarter, quarter - 4);
-        f.minute = edit("MinuteEdit", "Minute", 3 * quarter, quarter - 4);
+        f.minute = edit("MinuteEdit", "Minute", 3 * quarter + gap - 4, quarter - gap);
         binding_->BindEditPart(row, 0, sxUint8, nullptr, "%i", {f.day});
         binding_->BindPart(row, 1, sxUint8, &OL_1Jan_2Feb_3Mar_x12, f.month);
         binding_->BindEditPart(row, 2, sxUint8, nullptr, "%i", {f.hour});
         binding_->BindEditPart(row, 3, sxUint8, nullptr, "%i", {f.minute});
     }
-    f.colon->SetLeft(f.minute->Left() - 4);
+    f.colon->SetLeft(f.minute->Left() - gap + 1);
     f.colon->SetTop((RowHeight - f.colon->Height()) / 2);
     f.colon->raise();
 }

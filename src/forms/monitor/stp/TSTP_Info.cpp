@@ -14,6 +14,7 @@
 #include "ui/toolkit/TStatusBar.h"
 #include "vocab/QxOptionTables.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <iterator>
@@ -105,7 +106,7 @@ constexpr FieldRow FieldLabels[] = {
 
 constexpr int RowTop = 14;
 constexpr int RowPitch = 28;
-constexpr int FieldLeft = 160;
+constexpr int MinFieldLeft = 160;
 constexpr int FieldWidth = 121;
 
 } // namespace
@@ -140,7 +141,17 @@ void TSTP_Info::BuildControls() {
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
     SetPosition(poMainFormCenter);
-    SetClientWidth(409);
+    // The fields start right of the longest caption in the window's font; the buttons and the
+    // window move with them.
+    int widestLabel = 0;
+    for (const FieldRow& row : FieldLabels) {
+        widestLabel =
+            std::max(widestLabel, fontMetrics().horizontalAdvance(QString::fromUtf8(row.caption)));
+    }
+    const int FieldLeft = std::max(MinFieldLeft, 16 + widestLabel + 8);
+    const int ButtonLeft = FieldLeft + FieldWidth + 31;
+    const int clientWidth = std::max(409, ButtonLeft + 75 + 22);
+    SetClientWidth(clientWidth);
     SetClientHeight(278);
 
     for (size_t i = 0; i < std::size(FieldLabels); ++i) {
@@ -150,7 +161,7 @@ void TSTP_Info::BuildControls() {
         label->SetLeft(16);
         label->SetTop(RowTop + 4 + static_cast<int>(i) * RowPitch);
     }
-    auto place = [](TControl* control, const char* name, int row) {
+    auto place = [FieldLeft](TControl* control, const char* name, int row) {
         control->SetName(name);
         control->SetBounds(FieldLeft, RowTop + row * RowPitch, FieldWidth, 21);
     };
@@ -184,12 +195,12 @@ void TSTP_Info::BuildControls() {
     BT_Get = new TButton(this);
     BT_Get->SetName("BT_Get");
     BT_Get->SetCaption("Refresh");
-    BT_Get->SetBounds(312, RowTop, 75, 25);
+    BT_Get->SetBounds(ButtonLeft, RowTop, 75, 25);
     BT_Get->OnClick = [this] { BT_GetClick(); };
     BT_Set = new TButton(this);
     BT_Set->SetName("BT_Set");
     BT_Set->SetCaption("Set");
-    BT_Set->SetBounds(312, RowTop + 34, 75, 25);
+    BT_Set->SetBounds(ButtonLeft, RowTop + 34, 75, 25);
     BT_Set->OnClick = [this] { BT_SetClick(); };
 
     LV_MstpRow = new TListView(this);
@@ -198,7 +209,7 @@ void TSTP_Info::BuildControls() {
 
     StatusBar1 = new TStatusBar(this);
     StatusBar1->SetName("StatusBar1");
-    StatusBar1->AddPanel(409);
+    StatusBar1->AddPanel(clientWidth);
 
     // Installed before the binding takes the handler over, so that the binding calls it.
     Combo_STPVersion->OnChange = [this] { Combo_STPVersionChange(); };
