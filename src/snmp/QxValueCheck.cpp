@@ -1,6 +1,7 @@
 #include "snmp/QxValueCheck.h"
 
 #include "snmp/UISnmpVar.h"
+#include "vocab/QxDigits.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -18,23 +19,6 @@ std::string_view Trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int HexDigit(char c) {
-    if (IsDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 // Only digits, at least one, and no more than `max`.

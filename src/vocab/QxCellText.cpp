@@ -1,26 +1,11 @@
 #include "vocab/QxCellText.h"
 
+#include "vocab/QxDigits.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int HexValue(char c) {
-    if (IsDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -131,7 +116,7 @@ bool ReadDuration(std::string_view text, long double& hundredths) {
 
 // Twelve hexadecimal digits, or six pairs joined by one kind of separator.
 bool IsMacText(std::string_view text) {
-    const auto hexAt = [&](size_t i) { return i < text.size() && HexValue(text[i]) >= 0; };
+    const auto hexAt = [&](size_t i) { return i < text.size() && HexDigit(text[i]) >= 0; };
     if (text.size() == 12) {
         for (size_t i = 0; i < 12; ++i) {
             if (!hexAt(i)) {
@@ -166,7 +151,7 @@ std::string PortListCellText(const std::string& hex) {
     }
     std::vector<int> ports;
     for (size_t i = 0; i < hex.size(); ++i) {
-        const int nibble = HexValue(hex[i]);
+        const int nibble = HexDigit(hex[i]);
         if (nibble < 0) {
             return hex;
         }
@@ -223,7 +208,7 @@ QxCellSortKey::QxCellSortKey(std::string_view text) {
     if (IsMacText(text)) {
         valued_ = true;
         for (char c : text) {
-            if (const int digit = HexValue(c); digit >= 0) {
+            if (const int digit = HexDigit(c); digit >= 0) {
                 value_ = value_ * 16 + digit;
             }
         }
