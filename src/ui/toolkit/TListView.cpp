@@ -254,7 +254,14 @@ TListView::TListView(QWidget* parent) : TControlT<QTreeWidget>(parent, clWindow,
     SetReadOnly(false);
     SetHideSelection(true);
 
-    const auto changed = [this] { Fire(OnChange); };
+    // A text changed in place (a re-read filling the rows it had) is measured like a new row.
+    const auto changed = [this](const QModelIndex& topLeft) {
+        if (topLeft.isValid() && topLeft.row() < fittedRows_) {
+            fittedRows_ = topLeft.row();
+            ScheduleFit();
+        }
+        Fire(OnChange);
+    };
     const auto removed = [this] {
         fittedRows_ = std::min(fittedRows_, ItemCount());
         RecountHidden();
